@@ -1,0 +1,17 @@
+// The line description of the embedded scenario: the railway line as text.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "driver/ambiente.hpp"
+
+namespace compattatore {
+
+// The content as a list of lines; the last entry is the end marker.
+std::span<const std::string_view> contenuto_linea();
+
+// Writes the content to its file in the application folder.
+void dati_linea(Ambiente& a, std::string_view nome_percorso, std::string_view numero_treno);
+
+}  // namespace compattatore

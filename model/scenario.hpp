@@ -1,0 +1,67 @@
+// The scenario tables of one build and the state that passes between its
+// steps: the track array `percorso`, the entry table `voci`, the plan
+// `planimetria`, the mountain-zone lists, the identity strings and the status.
+//
+// Everything starts zero or empty. The readers fill the tables, the finishing
+// rules adjust the track, the marks and codes are stamped into cell 1 and
+// entry 85, and the serialisers dump the three tables.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "model/cella.hpp"
+#include "model/diagnostica.hpp"
+#include "model/planimetria.hpp"
+#include "model/voce.hpp"
+
+namespace compattatore {
+
+inline constexpr std::int32_t lunghezza_massima = 1000000;  // metres
+inline constexpr std::int32_t prolungamento = 7000;         // metres past the end of the line
+inline constexpr int massimo_montagne = 80;                 // zones 1 to 80
+
+// An index outside one of the fixed or sized tables.
+class FuoriTabella : public std::out_of_range {
+public:
+    using std::out_of_range::out_of_range;
+};
+
+struct Scenario {
+    Planimetria planimetria;
+    std::vector<Cella> percorso;  // cells 0 to ultima_cella; empty until the line length is read
+    Voci voci{};
+    std::array<std::int32_t, massimo_montagne + 1> montagne_inizio{};
+    std::array<std::int32_t, massimo_montagne + 1> montagne_fine{};
+    std::int32_t n_montagne = 0;
+    std::int32_t scrivi_linea = 0;  // not 0: build the plan and write the plan file
+    std::string numero_treno;
+    std::string nome_percorso;
+    std::int32_t lunghezza_estesa = 0;  // line length + 7000
+    std::int32_t ultima_cella = 0;      // last index of percorso
+    std::int32_t codice_errore = 0;
+    std::int32_t posizione_errore = 0;
+    std::vector<Diagnostica> diagnostiche;  // every problem, in the order found
+
+    bool percorso_dimensionato() const { return !percorso.empty(); }
+
+    // Checked access to a track cell: throws FuoriTabella outside 0..ultima_cella.
+    Cella& cella(std::int64_t indice);
+    const Cella& cella(std::int64_t indice) const;
+    bool cella_esiste(std::int64_t indice) const {
+        return indice >= 0 && indice < static_cast<std::int64_t>(percorso.size());
+    }
+
+    // Checked access to an entry of voci: throws FuoriTabella outside 0..86.
+    Voce& voce(std::int64_t indice);
+    const Voce& voce(std::int64_t indice) const;
+
+    // Records a problem: sets codice_errore (and posizione_errore when the
+    // problem has a position) and keeps it in diagnostiche.
+    void registra(Diagnostica d);
+};
+
+}  // namespace compattatore

@@ -1,0 +1,56 @@
+// One entry of the entry table `voci`: a station, an indication-board text or
+// a group of scenario parameters.
+//
+// On file (entry file) an entry is 34 + n bytes, little-endian, n = length of
+// `nome` in bytes:
+//   0 tipo (1)  1 inizio (4)  5 fine (4)  9 posizione (4)  13 prolunga (1)
+//   14 n (2)  16 nome (n, Windows-1252)
+//   16+n dato_a (2)  18+n dato_b (2)  20+n dato_c (2)  22+n dato_d (2)
+//   24+n dato_e (2)  26+n opzione_a (1)  27+n opzione_b (1)
+//   28+n opzione_c (1)  29+n opzione_d (1)  30+n orario (4)
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace compattatore {
+
+struct Voce {
+    std::uint8_t tipo = 0;
+    std::int32_t inizio = 0;
+    std::int32_t fine = 0;
+    std::int32_t posizione = 0;
+    std::uint8_t prolunga = 0;
+    std::string nome;  // Windows-1252 bytes
+    std::int16_t dato_a = 0;
+    std::int16_t dato_b = 0;
+    std::int16_t dato_c = 0;
+    std::int16_t dato_d = 0;
+    std::int16_t dato_e = 0;
+    std::uint8_t opzione_a = 0;
+    std::uint8_t opzione_b = 0;
+    std::uint8_t opzione_c = 0;
+    std::uint8_t opzione_d = 0;
+    std::int32_t orario = 0;
+
+    bool operator==(const Voce&) const = default;
+};
+
+inline constexpr int numero_voci = 87;  // indices 0 to 86
+inline constexpr int byte_voce_senza_nome = 34;
+
+// Fixed indices of `voci`.
+namespace indice_voce {
+inline constexpr int primo_cartello = 80;      // board texts from 80 downward
+inline constexpr int progressiva_tre = 81;
+inline constexpr int progressiva_due = 82;
+inline constexpr int progressiva_uno = 83;
+inline constexpr int parametri_treno = 84;     // braked mass, line length, cars
+inline constexpr int linea = 85;               // backgrounds, route name, marks
+inline constexpr int treno = 86;               // cab signals, train number, sand, clock
+}  // namespace indice_voce
+
+using Voci = std::array<Voce, numero_voci>;
+
+}  // namespace compattatore

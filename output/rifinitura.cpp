@@ -1,0 +1,7 @@
+#include "output/rifinitura.hpp"
+
+namespace compattatore {
+
+void rifinisci(Scenario&) {}
+
+}  // namespace compattatore

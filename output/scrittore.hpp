@@ -1,0 +1,91 @@
+// Byte output of the core.
+//
+// `Uscita` is where bytes go (a file, a buffer in memory); `Scrittore` is the
+// one buffered little-endian encoder in front of it. Every member is encoded
+// explicitly at its own width, so the bytes are the same on every platform
+// and never depend on how the compiler lays out a struct.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace compattatore {
+
+class Uscita {
+public:
+    virtual ~Uscita() = default;
+    virtual void scrivi(const char* dati, std::size_t n) = 0;
+};
+
+// Collects the bytes in memory.
+class UscitaMemoria final : public Uscita {
+public:
+    void scrivi(const char* dati, std::size_t n) override { byte.append(dati, n); }
+    std::string byte;
+};
+
+// Counts the bytes and drops them.
+class UscitaConteggio final : public Uscita {
+public:
+    void scrivi(const char*, std::size_t n) override { totale += n; }
+    std::uint64_t totale = 0;
+};
+
+class Scrittore {
+public:
+    explicit Scrittore(Uscita& uscita) : uscita_(uscita) {}
+    Scrittore(const Scrittore&) = delete;
+    Scrittore& operator=(const Scrittore&) = delete;
+    ~Scrittore() = default;  // call svuota() before: a destructor must not throw
+
+    void byte(std::uint8_t v) { metti(&v, 1); }
+    void intero(std::int16_t v) {  // Integer: 2 bytes signed
+        const auto u = static_cast<std::uint16_t>(v);
+        const unsigned char b[2] = {static_cast<unsigned char>(u & 0xFF), static_cast<unsigned char>(u >> 8)};
+        metti(b, 2);
+    }
+    void lungo(std::int32_t v) {  // Long: 4 bytes signed
+        const auto u = static_cast<std::uint32_t>(v);
+        const unsigned char b[4] = {static_cast<unsigned char>(u & 0xFF), static_cast<unsigned char>((u >> 8) & 0xFF),
+                                    static_cast<unsigned char>((u >> 16) & 0xFF),
+                                    static_cast<unsigned char>(u >> 24)};
+        metti(b, 4);
+    }
+    void doppio(double v) {  // Double: 8 bytes IEEE 754
+        std::uint64_t u = 0;
+        static_assert(sizeof u == sizeof v);
+        std::memcpy(&u, &v, sizeof u);
+        unsigned char b[8];
+        for (int i = 0; i < 8; ++i) b[i] = static_cast<unsigned char>((u >> (8 * i)) & 0xFF);
+        metti(b, 8);
+    }
+    void testo(std::string_view t) { metti(t.data(), t.size()); }
+
+    // Hands the buffered bytes to the output.
+    void svuota() {
+        if (usati_ > 0) uscita_.scrivi(buffer_.data(), usati_);
+        usati_ = 0;
+    }
+
+private:
+    void metti(const void* dati, std::size_t n) {
+        if (usati_ + n > buffer_.size()) {
+            svuota();
+            if (n > buffer_.size()) {
+                uscita_.scrivi(static_cast<const char*>(dati), n);
+                return;
+            }
+        }
+        std::memcpy(buffer_.data() + usati_, dati, n);
+        usati_ += n;
+    }
+
+    Uscita& uscita_;
+    std::array<char, 1 << 16> buffer_{};
+    std::size_t usati_ = 0;
+};
+
+}  // namespace compattatore

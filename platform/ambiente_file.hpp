@@ -1,0 +1,44 @@
+// The files of the application folder, for both shells: replace a file whole,
+// read one, delete one. Names are joined to the folder with the platform's
+// separator.
+//
+// A file is replaced by writing a temporary file in the same folder and
+// renaming it over the target, so a failure while writing (a full disk, a
+// read-only folder) leaves the previous file as it was, never a truncated one.
+#pragma once
+
+#include <filesystem>
+
+#include "driver/ambiente.hpp"
+
+namespace compattatore {
+
+// Replaces the file at percorso with what contenuto writes.
+void sostituisci_file(const std::filesystem::path& percorso, const std::function<void(Uscita&)>& contenuto);
+
+// The bytes of the regular file at percorso; nullopt when there is none.
+// Throws std::runtime_error when the file exists but cannot be read.
+std::optional<std::string> leggi_file(const std::filesystem::path& percorso);
+
+// Deletes the file at percorso; a missing file is no error.
+void elimina_file(const std::filesystem::path& percorso);
+
+// The file part of Ambiente, on a real folder. The shells add the window and
+// the message box.
+class AmbienteFile : public Ambiente {
+public:
+    explicit AmbienteFile(std::filesystem::path cartella) : cartella_(std::move(cartella)) {}
+
+    void sostituisci(const std::string& nome, const std::function<void(Uscita&)>& contenuto) override {
+        sostituisci_file(cartella_ / nome, contenuto);
+    }
+    std::optional<std::string> leggi(const std::string& nome) override { return leggi_file(cartella_ / nome); }
+    void elimina(const std::string& nome) override { elimina_file(cartella_ / nome); }
+
+    const std::filesystem::path& cartella() const { return cartella_; }
+
+private:
+    std::filesystem::path cartella_;
+};
+
+}  // namespace compattatore

@@ -1,0 +1,58 @@
+#include "readers/memorizza_dati.hpp"
+
+#include <utility>
+
+namespace compattatore {
+
+void segnala(Scenario& s, Sorgente sorgente, Luogo luogo, std::int32_t codice,
+             std::optional<std::int32_t> posizione, std::optional<std::int64_t> cella,
+             std::string messaggio) {
+    Diagnostica d;
+    d.codice = codice;
+    d.posizione = posizione;
+    d.cella = cella;
+    d.sorgente = sorgente;
+    d.riga = luogo.riga;
+    d.colonna = luogo.colonna;
+    d.messaggio = std::move(messaggio);
+    s.registra(std::move(d));
+}
+
+EsitoLettura memorizza_dati(Scenario& s, const Descrizioni& d) {
+    s.voce(indice_voce::linea).nome = s.nome_percorso;
+    s.voce(indice_voce::treno).nome = s.numero_treno;
+
+    if (!d.linea) {
+        segnala(s, Sorgente::linea, Luogo{}, 101, std::nullopt, std::nullopt,
+                "the line description does not exist");
+        return {};
+    }
+
+    EsitoLettura esito;
+    Sorgente attiva = Sorgente::linea;
+    LettoreCampi linea(*d.linea);
+    std::optional<LettoreCampi> treno;
+    try {
+        const FineLinea fine = leggi_linea(s, linea);
+        esito.elimina_linea = true;
+        if (!fine.leggi_treno) return esito;
+        attiva = Sorgente::treno;
+        if (!d.treno) {
+            throw ErroreLettura("the train description does not exist");
+        }
+        treno.emplace(*d.treno);
+        esito.elimina_treno = true;
+        leggi_treno(s, *treno, fine.slot_cartelli);
+        return esito;
+    } catch (const std::exception& guasto) {
+        // One handler for every run-time failure of the step: both texts are
+        // given up, the status is 25.
+        const Luogo luogo = attiva == Sorgente::linea ? linea.luogo() : (treno ? treno->luogo() : Luogo{});
+        segnala(s, attiva, luogo, 25, std::nullopt, std::nullopt, guasto.what());
+        esito.elimina_linea = true;
+        esito.elimina_treno = d.treno.has_value();
+        return esito;
+    }
+}
+
+}  // namespace compattatore

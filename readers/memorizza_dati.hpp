@@ -1,0 +1,58 @@
+// The reading step: the line description and then the train description are
+// read field by field, checked and compiled into the scenario tables.
+//
+// The step works on text in memory. It never touches a file: it says which
+// texts it has consumed, and the caller deletes them (the program) or keeps
+// them (the command-line tool).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/scenario.hpp"
+#include "readers/lettore_campi.hpp"
+
+namespace compattatore {
+
+// The two description texts; std::nullopt when a text does not exist.
+struct Descrizioni {
+    std::optional<std::string_view> linea;
+    std::optional<std::string_view> treno;
+};
+
+// Which texts the reading step has done with: the program deletes them.
+struct EsitoLettura {
+    bool elimina_linea = false;
+    bool elimina_treno = false;
+};
+
+// Reads both descriptions into s. The caller has cleared `voci` and set
+// `codice_errore` to 0; on return `codice_errore` holds the status (0 = all
+// went well) and `diagnostiche` every problem found. Never throws for bad
+// input: every run-time failure of the step ends in status 25.
+EsitoLettura memorizza_dati(Scenario& s, const Descrizioni& d);
+
+// How the line half ended.
+struct FineLinea {
+    bool leggi_treno = false;          // false: a stop; the train half does not run
+    std::int32_t slot_cartelli = 80;   // the voci index the next board text would take
+};
+
+// The line half, from the search for "[generale]" to the end of the line text
+// (gradient fill and straight plan included). Throws ErroreLettura or
+// FuoriTabella on a run-time failure.
+FineLinea leggi_linea(Scenario& s, LettoreCampi& campi);
+
+// The train half, from the search for "[generale]" to the completion.
+// Throws ErroreLettura or FuoriTabella on a run-time failure.
+void leggi_treno(Scenario& s, LettoreCampi& campi, std::int32_t slot_cartelli);
+
+// Records a problem of a description text at the place of the entry that
+// caused it.
+void segnala(Scenario& s, Sorgente sorgente, Luogo luogo, std::int32_t codice,
+             std::optional<std::int32_t> posizione, std::optional<std::int64_t> cella,
+             std::string messaggio);
+
+}  // namespace compattatore

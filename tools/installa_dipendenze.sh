@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, when missing.
+set -euo pipefail
+pacchetti=(cmake g++ make libgtest-dev libbenchmark-dev)
+mancanti=()
+for p in "${pacchetti[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || mancanti+=("$p")
+done
+if ((${#mancanti[@]})); then
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${mancanti[@]}"
+fi
