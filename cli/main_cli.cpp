@@ -1,0 +1,11 @@
+// The command-line tool's entry point.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.hpp"
+
+int main(int argc, char** argv) {
+    std::vector<std::string> argomenti(argv + 1, argv + argc);
+    return compattatore::cli::esegui(argomenti, std::cout, std::cerr);
+}
