@@ -164,8 +164,13 @@ Identita identita(const Opzioni& o, const fs::path& linea, const fs::path& treno
 }
 
 std::string leggi_ingresso(const fs::path& p) {
-    std::optional<std::string> testo = leggi_file(p);
-    if (!testo) throw std::runtime_error("cannot read " + p.string() + ": no such file");
+    std::optional<std::string> testo = leggi_file(p, massimo_descrizione);
+    if (!testo) {
+        std::error_code ec;
+        if (fs::is_directory(p, ec)) throw std::runtime_error("cannot read " + p.string() + ": it is a folder");
+        if (fs::exists(p, ec)) throw std::runtime_error("cannot read " + p.string() + ": not a regular file");
+        throw std::runtime_error("cannot read " + p.string() + ": no such file");
+    }
     return std::move(*testo);
 }
 

@@ -1,68 +1,146 @@
 #include "platform/ambiente_file.hpp"
 
-#include <fstream>
+#include <cerrno>
+#include <cstdio>
+#include <random>
 #include <stdexcept>
 #include <system_error>
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace compattatore {
+
+namespace fs = std::filesystem;
 
 namespace {
 
+std::string perche(int errore) { return std::generic_category().message(errore); }
+
+[[noreturn]] void fallisce(const std::string& cosa, const fs::path& p, int errore) {
+    throw std::runtime_error("cannot " + cosa + " " + p.string() + ": " + perche(errore));
+}
+
+// Writes through a C stream, so every failure of the file system (a full
+// disk, a file-size limit, an I/O error) is seen on the call that meets it.
 class UscitaFile final : public Uscita {
 public:
-    UscitaFile(std::ofstream& f, const std::filesystem::path& p) : f_(f), p_(p) {}
+    UscitaFile(std::FILE* f, const fs::path& bersaglio) : f_(f), bersaglio_(bersaglio) {}
     void scrivi(const char* dati, std::size_t n) override {
-        f_.write(dati, static_cast<std::streamsize>(n));
-        if (!f_) throw std::runtime_error("cannot write " + p_.string());
+        if (n > 0 && std::fwrite(dati, 1, n, f_) != n) fallisce("write", bersaglio_, errno);
     }
 
 private:
-    std::ofstream& f_;
-    const std::filesystem::path& p_;
+    std::FILE* f_;
+    const fs::path& bersaglio_;
 };
+
+// Puts the bytes of an open file on the disk before it is renamed over the
+// target, so that a crash or a power cut right after the rename cannot leave
+// an empty or partial file under the target's name.
+bool sincronizza(std::FILE* f) {
+#ifdef _WIN32
+    return _commit(_fileno(f)) == 0;
+#else
+    return ::fsync(::fileno(f)) == 0;
+#endif
+}
+
+// Makes the rename itself durable. Best effort: the new file is complete
+// under its name whatever this returns.
+void sincronizza_cartella(const fs::path& cartella) {
+#ifndef _WIN32
+    const int d = ::open(cartella.empty() ? "." : cartella.c_str(), O_RDONLY | O_DIRECTORY);
+    if (d >= 0) {
+        static_cast<void>(::fsync(d));
+        ::close(d);
+    }
+#else
+    static_cast<void>(cartella);
+#endif
+}
+
+// Creates a new file next to the target, under a name no other file has
+// (a run that writes the same target at the same time uses another one).
+std::FILE* crea_temporaneo(const fs::path& percorso, fs::path& temporaneo) {
+    std::random_device caso;
+    int errore = 0;
+    for (int tentativo = 0; tentativo < 16; ++tentativo) {
+        char suffisso[32];
+        std::snprintf(suffisso, sizeof suffisso, ".%08x.tmp~", static_cast<unsigned>(caso()));
+        temporaneo = percorso;
+        temporaneo += suffisso;
+        // "x": fail when the name exists, never write through another file.
+        std::FILE* f = std::fopen(temporaneo.string().c_str(), "wbx");
+        if (f != nullptr) return f;
+        errore = errno;
+        if (errore != EEXIST) break;
+    }
+    fallisce("write", percorso, errore);
+}
 
 }  // namespace
 
-void sostituisci_file(const std::filesystem::path& percorso, const std::function<void(Uscita&)>& contenuto) {
-    std::filesystem::path temporaneo = percorso;
-    temporaneo += ".tmp~";
+void sostituisci_file(const fs::path& percorso, const std::function<void(Uscita&)>& contenuto) {
+    std::error_code ec;
+    if (fs::is_directory(percorso, ec)) {
+        throw std::runtime_error("cannot write " + percorso.string() + ": it is a folder");
+    }
+    fs::path temporaneo;
+    std::FILE* f = crea_temporaneo(percorso, temporaneo);
     try {
-        {
-            std::ofstream f(temporaneo, std::ios::binary | std::ios::trunc);
-            if (!f) throw std::runtime_error("cannot create " + temporaneo.string());
-            UscitaFile u(f, temporaneo);
-            contenuto(u);
-            f.flush();
-            if (!f) throw std::runtime_error("cannot write " + temporaneo.string());
-            f.close();
-            if (f.fail()) throw std::runtime_error("cannot write " + temporaneo.string());
-        }
-        std::error_code ec;
-        std::filesystem::rename(temporaneo, percorso, ec);
+        UscitaFile u(f, percorso);
+        contenuto(u);
+        if (std::fflush(f) != 0) fallisce("write", percorso, errno);
+        if (!sincronizza(f)) fallisce("write", percorso, errno);
+        std::FILE* chiuso = f;
+        f = nullptr;
+        if (std::fclose(chiuso) != 0) fallisce("write", percorso, errno);
+        fs::rename(temporaneo, percorso, ec);
         if (ec) throw std::runtime_error("cannot replace " + percorso.string() + ": " + ec.message());
     } catch (...) {
+        if (f != nullptr) std::fclose(f);
         std::error_code ignora;
-        std::filesystem::remove(temporaneo, ignora);
+        fs::remove(temporaneo, ignora);
         throw;
     }
+    sincronizza_cartella(percorso.parent_path());
 }
 
-std::optional<std::string> leggi_file(const std::filesystem::path& percorso) {
+std::optional<std::string> leggi_file(const fs::path& percorso, std::uintmax_t massimo) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(percorso, ec)) return std::nullopt;
-    std::ifstream f(percorso, std::ios::binary);
-    if (!f) throw std::runtime_error("cannot read " + percorso.string());
+    if (!fs::is_regular_file(percorso, ec)) return std::nullopt;
+    std::FILE* f = std::fopen(percorso.string().c_str(), "rb");
+    if (f == nullptr) fallisce("read", percorso, errno);
     std::string byte;
-    const auto dimensione = std::filesystem::file_size(percorso, ec);
-    if (!ec) byte.reserve(static_cast<std::size_t>(dimensione));
-    byte.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-    if (f.bad()) throw std::runtime_error("cannot read " + percorso.string());
+    const auto dimensione = fs::file_size(percorso, ec);
+    if (!ec && dimensione <= massimo) byte.reserve(static_cast<std::size_t>(dimensione));
+    char blocco[1 << 16];
+    for (;;) {
+        const std::size_t letti = std::fread(blocco, 1, sizeof blocco, f);
+        if (byte.size() + letti > massimo) {
+            std::fclose(f);
+            throw std::runtime_error("cannot read " + percorso.string() + ": it is larger than " +
+                                     std::to_string(massimo) + " bytes");
+        }
+        byte.append(blocco, letti);
+        if (letti < sizeof blocco) break;
+    }
+    const bool guasto = std::ferror(f) != 0;
+    const int errore = errno;
+    std::fclose(f);
+    // A read error must not pass for a shorter text.
+    if (guasto) fallisce("read", percorso, errore);
     return byte;
 }
 
-void elimina_file(const std::filesystem::path& percorso) {
+void elimina_file(const fs::path& percorso) {
     std::error_code ec;
-    std::filesystem::remove(percorso, ec);
+    fs::remove(percorso, ec);
     if (ec) throw std::runtime_error("cannot delete " + percorso.string() + ": " + ec.message());
 }
 

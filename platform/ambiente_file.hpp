@@ -2,12 +2,18 @@
 // read one, delete one. Names are joined to the folder with the platform's
 // separator.
 //
-// A file is replaced by writing a temporary file in the same folder and
-// renaming it over the target, so a failure while writing (a full disk, a
-// read-only folder) leaves the previous file as it was, never a truncated one.
+// A file is replaced by writing a temporary file in the same folder, putting
+// it on the disk and renaming it over the target, so a failure while writing
+// (a full disk, a file-size limit, a read-only folder) leaves the previous
+// file as it was, never a truncated one, and the temporary file is removed.
+// A target that is a folder is refused before anything is written. A target
+// that is a symbolic link is replaced by the new file; the file it pointed
+// to is not written through.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <limits>
 
 #include "driver/ambiente.hpp"
 
@@ -17,8 +23,11 @@ namespace compattatore {
 void sostituisci_file(const std::filesystem::path& percorso, const std::function<void(Uscita&)>& contenuto);
 
 // The bytes of the regular file at percorso; nullopt when there is none.
-// Throws std::runtime_error when the file exists but cannot be read.
-std::optional<std::string> leggi_file(const std::filesystem::path& percorso);
+// Throws std::runtime_error when the file exists but cannot be read (an I/O
+// error never passes for a shorter text) or holds more than massimo bytes
+// (checked while reading, so memory stays bounded by massimo).
+std::optional<std::string> leggi_file(const std::filesystem::path& percorso,
+                                      std::uintmax_t massimo = std::numeric_limits<std::uintmax_t>::max());
 
 // Deletes the file at percorso; a missing file is no error.
 void elimina_file(const std::filesystem::path& percorso);
