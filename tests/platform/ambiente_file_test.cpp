@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "tests/platform/cartella_temporanea.hpp"
+#include "tests/support/cartella_temporanea.hpp"
 
 namespace compattatore::prova {
 namespace {
