@@ -26,8 +26,9 @@ struct EsitoCompilazione {
 };
 
 // Stamps the file marks and then the competition codes into cell 1 and entry
-// 85 of a sized track. Returns 0, or errore_marchio / errore_codice when the
-// slot is already taken (the marks are then stamped, the codes not).
+// 85 of a sized track. Returns 0; errore_marchio when a mark slot is already
+// taken (nothing stamped); errore_codice when a code slot is (the marks
+// stamped, no code).
 int marchia(Scenario& s);
 
 // memorizza_percorso(j) up to the files: stores j in scrivi_linea, resets
