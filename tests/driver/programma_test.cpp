@@ -11,7 +11,7 @@
 #include "describe/identita.hpp"
 #include "driver/nomi_file.hpp"
 #include "tests/documents/controlli_documenti.hpp"
-#include "tests/platform/cartella_temporanea.hpp"
+#include "tests/support/cartella_temporanea.hpp"
 
 namespace compattatore::prova {
 namespace {
