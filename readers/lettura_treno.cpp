@@ -118,15 +118,12 @@ struct LetturaTreno {
         } while (profilo.indice < std::int64_t{s.ultima_cella} - 2);
     }
 
-    Esito profilo(Luogo dove, Profilo& profilo, const char* nome, std::uint8_t Cella::*membro, bool e_velocita) {
+    template <class Byte>
+    Esito profilo(Luogo dove, Profilo& profilo, const char* nome, Byte byte, std::uint8_t Cella::*membro) {
         const std::int32_t p = campi.campo_numero();
         const std::int32_t valore = campi.campo_numero();
         if (oltre_il_percorso(dove, nome, p, 100)) return Esito::completa;
-        if (e_velocita) {
-            voce_profilo(profilo, p, valore, byte_velocita, membro);
-        } else {
-            voce_profilo(profilo, p, valore, byte_aderenza, membro);
-        }
+        voce_profilo(profilo, p, valore, byte, membro);
         return Esito::avanti;
     }
 
@@ -338,9 +335,9 @@ void leggi_treno(Scenario& s, LettoreCampi& campi, std::int32_t slot_cartelli) {
             return Esito::avanti;
         });
         prova(contiene(campo, "velocit"),
-              [&] { return t.profilo(dove, t.velocita, "speed limit", &Cella::velocita_limite, true); });
+              [&] { return t.profilo(dove, t.velocita, "speed limit", byte_velocita, &Cella::velocita_limite); });
         prova(contiene(campo, "aderenza"),
-              [&] { return t.profilo(dove, t.aderenza, "adhesion", &Cella::aderenza, false); });
+              [&] { return t.profilo(dove, t.aderenza, "adhesion", byte_aderenza, &Cella::aderenza); });
         prova(contiene(campo, "orologio"), [&] {
             Voce& treno = s.voce(indice_voce::treno);
             treno.dato_c = t.numero_16();

@@ -123,15 +123,15 @@ TEST(LetturaTreno, StatusLeftByTheLineHalfDoesNotStopTheRecorders) {
 // profiles are not completed.
 TEST(LetturaTreno, RecorderRefusalStopsTheReading) {
     Scenario s = percorso_vuoto();
-    leggi(s, treno({"velocita, 0, 100", "segnale, 5000, 1,1,1,1,1,1,1,1,1,0", "segnale, 5000, 1,1,1,1,1,1,1,1,1,0",
-                    "sabbia, 7"}));
+    leggi(s, treno({"velocita, 0, 100", "segnale, 5000, 1,1,1,1,1,1,1,1,1,0",
+                    "- c -, segnale, 5000, 1,1,1,1,1,1,1,1,1,0", "sabbia, 7"}));
     EXPECT_EQ(s.codice_errore, 16);
     EXPECT_EQ(s.posizione_errore, 5000);
     EXPECT_EQ(s.voce(86).dato_a, 0);
     EXPECT_EQ(s.cella(0).velocita_limite, 0);
     ASSERT_EQ(s.diagnostiche.size(), 1u);
     EXPECT_EQ(s.diagnostiche[0].riga, 4);
-    EXPECT_EQ(s.diagnostiche[0].colonna, 1);
+    EXPECT_EQ(s.diagnostiche[0].colonna, 8);  // the keyword, not the comment before it
     EXPECT_EQ(s.diagnostiche[0].sorgente, Sorgente::treno);
     EXPECT_EQ(s.diagnostiche[0].cella, 101);
     EXPECT_EQ(s.diagnostiche[0].messaggio, "signal at 5000 m: cell 101 already holds a signal");
