@@ -21,7 +21,7 @@ inline constexpr int esito_uso = 2;
 // (1,000,000 m) with an entry of every kind on every 50 m cell is about
 // 10 MB. A larger file is refused (exit status 2) before more than this is
 // held in memory, so a huge or endless input cannot exhaust memory.
-inline constexpr std::uintmax_t massimo_descrizione = 32u * 1024u * 1024u;
+inline constexpr std::uintmax_t massimo_descrizione = std::uintmax_t{32} * 1024 * 1024;
 
 // Runs the tool on its arguments (without the program name).
 int esegui(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err);

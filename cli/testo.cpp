@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdio>
 
 namespace compattatore::cli {
 
@@ -58,9 +57,9 @@ std::string json(std::string_view testo, bool da_1252) {
             case '\t': out += "\\t"; break;
             default:
                 if (b < 0x20) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(b));
-                    out += buf;
+                    out += "\\u00";
+                    out += "0123456789abcdef"[b >> 4];
+                    out += "0123456789abcdef"[b & 0xFu];
                 } else if (da_1252) {
                     aggiungi_utf8(out, codice(b));
                 } else {

@@ -70,8 +70,10 @@ std::FILE* crea_temporaneo(const fs::path& percorso, fs::path& temporaneo) {
     std::random_device caso;
     int errore = 0;
     for (int tentativo = 0; tentativo < 16; ++tentativo) {
-        char suffisso[32];
-        std::snprintf(suffisso, sizeof suffisso, ".%08x.tmp~", static_cast<unsigned>(caso()));
+        std::string suffisso = ".";
+        const auto numero = static_cast<std::uint32_t>(caso());
+        for (int cifra = 7; cifra >= 0; --cifra) suffisso += "0123456789abcdef"[(numero >> (4 * cifra)) & 0xFu];
+        suffisso += ".tmp~";
         temporaneo = percorso;
         temporaneo += suffisso;
         // "x": fail when the name exists, never write through another file.
@@ -103,7 +105,8 @@ void sostituisci_file(const fs::path& percorso, const std::function<void(Uscita&
         fs::rename(temporaneo, percorso, ec);
         if (ec) throw std::runtime_error("cannot replace " + percorso.string() + ": " + ec.message());
     } catch (...) {
-        if (f != nullptr) std::fclose(f);
+        // The write has failed already; a failure to close adds nothing.
+        if (f != nullptr) static_cast<void>(std::fclose(f));
         std::error_code ignora;
         fs::remove(temporaneo, ignora);
         throw;
@@ -123,7 +126,7 @@ std::optional<std::string> leggi_file(const fs::path& percorso, std::uintmax_t m
     for (;;) {
         const std::size_t letti = std::fread(blocco, 1, sizeof blocco, f);
         if (byte.size() + letti > massimo) {
-            std::fclose(f);
+            static_cast<void>(std::fclose(f));  // read only: closing cannot lose data
             throw std::runtime_error("cannot read " + percorso.string() + ": it is larger than " +
                                      std::to_string(massimo) + " bytes");
         }
@@ -132,7 +135,7 @@ std::optional<std::string> leggi_file(const fs::path& percorso, std::uintmax_t m
     }
     const bool guasto = std::ferror(f) != 0;
     const int errore = errno;
-    std::fclose(f);
+    static_cast<void>(std::fclose(f));  // read only: closing cannot lose data
     // A read error must not pass for a shorter text.
     if (guasto) fallisce("read", percorso, errore);
     return byte;

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Static analysis of the product code (not the tests, benchmarks or fuzz
+# targets): clang-tidy with the checks of .clang-tidy on the compile commands
+# of a build, then cppcheck. Fails on any finding.
+#
+#   tools/analisi_statica.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build="${COMPATTATORE_BUILD_ANALISI:-build-analisi}"
+cmake -S . -B "$build" -G "Unix Makefiles" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DCOMPATTATORE_TESTS=OFF >/dev/null
+
+mapfile -t sorgenti < <(git ls-files 'model/*.cpp' 'describe/*.cpp' 'documents/*.cpp' 'readers/*.cpp' \
+  'output/*.cpp' 'driver/*.cpp' 'platform/*.cpp' 'platform/posix/*.cpp' 'cli/*.cpp')
+
+esito=0
+echo "== clang-tidy (${#sorgenti[@]} files)"
+if ! printf '%s\n' "${sorgenti[@]}" | xargs -P 2 -n 4 clang-tidy -p "$build" --quiet 2>/dev/null; then
+  esito=1
+fi
+
+echo "== cppcheck"
+if ! cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ --enable=warning,performance,portability \
+    --inline-suppr --suppress=missingIncludeSystem -I . "${sorgenti[@]}"; then
+  esito=1
+fi
+
+if ((esito)); then echo "static analysis: findings above" >&2; else echo "static analysis: clean"; fi
+exit "$esito"
