@@ -41,7 +41,11 @@ if [[ "${1:-}" != "--sotto-xvfb" ]]; then
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${mancanti[@]}" >/dev/null
   fi
 
-  ha_bersaglio() { cmake --build "$1" --target help 2>/dev/null | grep -q "^\.\.\. $2\$"; }
+  ha_bersaglio() {  # the whole list first: grep -q closing the pipe early would fail it
+    local bersagli
+    bersagli=$(cmake --build "$1" --target help 2>/dev/null) || return 1
+    grep -qx "\.\.\. $2" <<<"$bersagli"
+  }
 
   echo "building the Linux program in ${LINUX_BUILD#"$RADICE"/}"
   cmake -S . -B "$LINUX_BUILD" -G "Unix Makefiles" -DCOMPATTATORE_TESTS=OFF >/dev/null
@@ -290,8 +294,10 @@ if [[ -x "$CLI_L" && -f "$CLI_W" ]]; then
     "$(percorso_windows "$D/Valmora PR_Valmora PF_5286-.txt")" -o "$(percorso_windows "$LAVORO/cli/w")" \
     >/dev/null 2>&1)
   uscita_cli_w=$?
-  verifica "compattatore-cli.exe compile: exit status 0, as the Linux tool" \
-    "linux $uscita_cli_l, windows $uscita_cli_w" test "$uscita_cli_l,$uscita_cli_w" = "0,0"
+  verifica "compattatore-cli.exe compile: exit status $uscita_cli_l as the Linux tool" "windows: $uscita_cli_w" \
+    test "$uscita_cli_w" = "$uscita_cli_l"
+  verifica "compattatore-cli.exe compile: the exported scenario compiles clean (exit status 0)" \
+    "windows: $uscita_cli_w" test "$uscita_cli_w" = 0
   confronta_cartelle "compattatore-cli.exe compile" "$LAVORO/cli/l" "$LAVORO/cli/w"
 else
   salta "compattatore-cli is not built yet: the command-line tool comparison is skipped"
