@@ -72,6 +72,7 @@ LAVORO=$(mktemp -d /tmp/compattatore-windows.XXXXXX)
 export WINEPREFIX=$LAVORO/prefisso WINEARCH=win64 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LC_ALL=C.UTF-8  # non-ASCII folder names pass to Wine as UTF-8
+export HOME=${HOME:-$LAVORO}  # Wine wants a home even when the prefix is given
 
 fine() {
   timeout 30 wineserver -k >/dev/null 2>&1
@@ -151,7 +152,7 @@ confronta_cartelle() {  # confronta_cartelle WHAT LINUX_FOLDER WINDOWS_FOLDER [E
   local nome
   while IFS= read -r nome; do
     [[ -n "$nome" && -f "$b/$nome" ]] || continue
-    verifica "$cosa: same bytes: $nome" "$(cmp "$a/$nome" "$b/$nome" 2>&1 | head -1)" cmp -s "$a/$nome" "$b/$nome"
+    verifica "$cosa: same bytes: $nome" "$(cmp "$a/$nome" "$b/$nome" 2>&1 | head -1 | sed "s/.* differ: /differ: /")" cmp -s "$a/$nome" "$b/$nome"
   done <<<"$nomi_a"
 }
 
