@@ -77,6 +77,8 @@ TEST(LetturaLinea, EveryStatusWithItsPositionAndCleanup) {
         {"board beyond the track", descrizione("cartello_indicatore, 7926, (X)\r\n"), 15, 7926, {4, 1}, true},
         {"curve without class", descrizione("curvas, 100, 50\r\n"), 103, std::nullopt, {4, 1}, false},
         {"curve past the plan", descrizione("curvad3, 7000, 999\r\n"), 103, std::nullopt, {4, 1}, false},
+        {"curve past point 1000000", descrizione("curvad3, 999000, 2000\r\n", "lunghezza percorso, 1000000\r\n"), 103,
+         std::nullopt, {4, 1}, false},
         {"board on a board", descrizione("cartello_indicatore, 500, (A)\r\ncartello_indicatore, 510, (B)\r\n"), 6, 510,
          {5, 1}, false},
         {"board on a speed board", descrizione("indicatori_vmax, 500, 60,70,75,0,60,70,75,0\r\ncartello_indicatore, 500, (B)\r\n"),
