@@ -119,17 +119,20 @@ std::optional<std::string> leggi_file(const fs::path& percorso, std::uintmax_t m
     if (!fs::is_regular_file(percorso, ec)) return std::nullopt;
     std::FILE* f = std::fopen(percorso.string().c_str(), "rb");
     if (f == nullptr) fallisce("read", percorso, errno);
+    const auto troppo_grande = [&] {
+        static_cast<void>(std::fclose(f));  // read only: closing cannot lose data
+        throw std::runtime_error("cannot read " + percorso.string() + ": it is larger than " +
+                                 std::to_string(massimo) + " bytes");
+    };
     std::string byte;
     const auto dimensione = fs::file_size(percorso, ec);
-    if (!ec && dimensione <= massimo) byte.reserve(static_cast<std::size_t>(dimensione));
+    if (!ec && dimensione > massimo) troppo_grande();
+    if (!ec) byte.reserve(static_cast<std::size_t>(dimensione));
     char blocco[1 << 16];
     for (;;) {
         const std::size_t letti = std::fread(blocco, 1, sizeof blocco, f);
-        if (byte.size() + letti > massimo) {
-            static_cast<void>(std::fclose(f));  // read only: closing cannot lose data
-            throw std::runtime_error("cannot read " + percorso.string() + ": it is larger than " +
-                                     std::to_string(massimo) + " bytes");
-        }
+        // Checked while reading too: a file may grow, and some report no size.
+        if (byte.size() + letti > massimo) troppo_grande();
         byte.append(blocco, letti);
         if (letti < sizeof blocco) break;
     }
