@@ -7,7 +7,10 @@
 #include <system_error>
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
+#include <share.h>
+#include <sys/stat.h>
 #else
 #include <fcntl.h>
 #include <unistd.h>
@@ -38,6 +41,41 @@ private:
     std::FILE* f_;
     const fs::path& bersaglio_;
 };
+
+// Opens a file for reading, with the platform's own names (wide on Windows).
+std::FILE* apri_lettura(const fs::path& p) {
+#ifdef _WIN32
+    return ::_wfopen(p.c_str(), L"rb");
+#else
+    return std::fopen(p.c_str(), "rb");
+#endif
+}
+
+// Creates a new file for writing; fails (EEXIST) when the name exists, so it
+// never writes through another file or a link.
+std::FILE* crea_nuovo(const fs::path& p) {
+#ifdef _WIN32
+    int d = -1;
+    if (::_wsopen_s(&d, p.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _SH_DENYNO, _S_IREAD | _S_IWRITE) != 0) {
+        return nullptr;
+    }
+    std::FILE* f = ::_fdopen(d, "wb");
+#else
+    const int d = ::open(p.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+    if (d < 0) return nullptr;
+    std::FILE* f = ::fdopen(d, "wb");
+#endif
+    if (f == nullptr) {
+        const int errore = errno;
+#ifdef _WIN32
+        ::_close(d);
+#else
+        ::close(d);
+#endif
+        errno = errore;
+    }
+    return f;
+}
 
 // Puts the bytes of an open file on the disk before it is renamed over the
 // target, so that a crash or a power cut right after the rename cannot leave
@@ -76,8 +114,7 @@ std::FILE* crea_temporaneo(const fs::path& percorso, fs::path& temporaneo) {
         suffisso += ".tmp~";
         temporaneo = percorso;
         temporaneo += suffisso;
-        // "x": fail when the name exists, never write through another file.
-        std::FILE* f = std::fopen(temporaneo.string().c_str(), "wbx");
+        std::FILE* f = crea_nuovo(temporaneo);
         if (f != nullptr) return f;
         errore = errno;
         if (errore != EEXIST) break;
@@ -117,7 +154,7 @@ void sostituisci_file(const fs::path& percorso, const std::function<void(Uscita&
 std::optional<std::string> leggi_file(const fs::path& percorso, std::uintmax_t massimo) {
     std::error_code ec;
     if (!fs::is_regular_file(percorso, ec)) return std::nullopt;
-    std::FILE* f = std::fopen(percorso.string().c_str(), "rb");
+    std::FILE* f = apri_lettura(percorso);
     if (f == nullptr) fallisce("read", percorso, errno);
     const auto troppo_grande = [&] {
         static_cast<void>(std::fclose(f));  // read only: closing cannot lose data

@@ -13,5 +13,5 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:dete
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
 
 cmake -S . -B "$build" -G "Unix Makefiles" -DCOMPATTATORE_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j2
+cmake --build "$build" -j"${JOBS:-2}"
 ctest --test-dir "$build" --output-on-failure -j2
