@@ -10,7 +10,8 @@
 //   - a sized track has the cells 0 to ultima_cella, ultima_cella and
 //     lunghezza_estesa follow from the line length, and the plan has one
 //     point per metre with finite coordinates;
-//   - the texts the step says it consumed are consistent with the status;
+//   - the texts the step says it consumed are consistent with the status, and
+//     the route name and train number that name the files are unchanged;
 //   - reading the same texts twice fills the same tables.
 #include <cmath>
 #include <cstdint>
@@ -81,6 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
         verifica(false, "the line text is always given here");
     }
     verifica(esito.elimina_linea, "a line text that exists is consumed");
+    verifica(s.nome_percorso == "Prova" && s.numero_treno == "1", "nothing read from a text renames the files");
     verifica(!esito.elimina_treno || p.treno.has_value(), "only an existing train text is consumed");
 
     if (s.percorso_dimensionato()) {

@@ -2,9 +2,14 @@
 // folder, or one Windows cannot create, are refused; ordinary ones pass.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "cli/nomi.hpp"
+#include "tests/support/cartella_temporanea.hpp"
+#include "tests/support/processo.hpp"
 
 namespace compattatore::cli {
 namespace {
@@ -45,6 +50,35 @@ INSTANTIATE_TEST_SUITE_P(
         // The other characters Windows forbids.
         CasoNome{"a<b", "'<'"}, CasoNome{"a>b", "'>'"}, CasoNome{"a\"b", "'\"'"}, CasoNome{"a|b", "'|'"},
         CasoNome{"a?b", "'?'"}, CasoNome{"a*b", "'*'"}));
+
+// Texts inside the descriptions (board texts, station names) that look like
+// paths name no file: the files written are the three named from the route
+// and the train, in the output folder, and nothing else appears anywhere.
+TEST(NomiDalleDescrizioni, NoTextOfADescriptionNamesAFile) {
+    namespace fs = std::filesystem;
+    prova::CartellaTemporanea dir;
+    fs::create_directories(dir / "in");
+    fs::create_directories(dir / "out");
+    prova::scrivi_tutto(dir / "in" / "Prova_linea.txt",
+                        "[generale]\r\nlunghezza percorso, 10000\r\n[fine]\r\n"
+                        "cartello_indicatore, 500, ../../fuori_linea.dat\r\n"
+                        "cartello_indicatore, 1000, /tmp/assoluto.sim\r\n[fine]\r\n");
+    prova::scrivi_tutto(dir / "in" / "Prova_42-.txt",
+                        "[generale]\r\nvelocita, 0, 100\r\naderenza, 0, 90\r\n"
+                        "stazione, 5000, 1, 300, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8, 0, 0, ../../Altro_1.dat\r\n[fine]\r\n");
+    const prova::Esecuzione e =
+        prova::esegui(COMPATTATORE_CLI_EXE, {"compile", "in/Prova_linea.txt", "in/Prova_42-.txt", "-o", "out"},
+                      dir.percorso());
+    ASSERT_EQ(e.stato, 0) << e.err;
+    std::vector<std::string> tutti;
+    for (const auto& f : fs::recursive_directory_iterator(dir.percorso())) {
+        tutti.push_back(fs::relative(f.path(), dir.percorso()).generic_string());
+    }
+    std::sort(tutti.begin(), tutti.end());
+    EXPECT_EQ(tutti, (std::vector<std::string>{"in", "in/Prova_42-.txt", "in/Prova_linea.txt", "out",
+                                               "out/Prova_42.dat", "out/Prova_42.sim", "out/Prova_linea.dat"}));
+    EXPECT_FALSE(fs::exists(fs::temp_directory_path() / "assoluto.sim"));
+}
 
 }  // namespace
 }  // namespace compattatore::cli
