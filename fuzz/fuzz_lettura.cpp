@@ -8,8 +8,9 @@
 //   - status 0 exactly when no problem was recorded, otherwise the status is
 //     that of the last problem, each with words and a place inside its text;
 //   - a sized track has the cells 0 to ultima_cella, ultima_cella and
-//     lunghezza_estesa follow from the line length, and the plan has one
-//     point per metre with finite coordinates;
+//     lunghezza_estesa follow from the line length (unless that length was
+//     refused), and the plan has one point per metre with finite
+//     coordinates;
 //   - the texts the step says it consumed are consistent with the status, and
 //     the route name and train number that name the files are unchanged;
 //   - reading the same texts twice fills the same tables.
@@ -85,9 +86,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
     verifica(s.nome_percorso == "Prova" && s.numero_treno == "1", "nothing read from a text renames the files");
     verifica(!esito.elimina_treno || p.treno.has_value(), "only an existing train text is consumed");
 
-    if (s.percorso_dimensionato()) {
+    // A length refused with status 1 is stored all the same, over the track
+    // sized by an earlier length entry; otherwise the stored length is the
+    // track's.
+    if (s.percorso_dimensionato() && s.codice_errore != 1) {
         const std::int64_t l = s.voce(indice_voce::parametri_treno).fine;
-        verifica(l <= lunghezza_massima, "a sized track has a length within the limit");
+        verifica(l >= 0 && l <= lunghezza_massima, "a sized track has a length within the limit");
         verifica(s.lunghezza_estesa == l + prolungamento, "lunghezza_estesa is the length plus 7000 m");
         verifica(s.ultima_cella == arrotonda(s.lunghezza_estesa, 50), "ultima_cella follows from the length");
         verifica(static_cast<std::int64_t>(s.percorso.size()) == static_cast<std::int64_t>(s.ultima_cella) + 1,
