@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <variant>
 #include <vector>
 
@@ -51,6 +52,9 @@ public:
     // on a plan that is not seeded.
     void dritto_fino(std::int32_t ultimo);
     void curva_fino(std::int32_t ultimo, double k);
+
+    // The computed points of one column (0 = x, 1 = y), from metre 0.
+    std::span<const double> colonna(int c) const { return c == 0 ? std::span<const double>(x_) : std::span<const double>(y_); }
 
     double x(std::int32_t m) const { return x_.at(static_cast<std::size_t>(m)); }
     double y(std::int32_t m) const { return y_.at(static_cast<std::size_t>(m)); }

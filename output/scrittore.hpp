@@ -64,6 +64,24 @@ public:
     }
     void testo(std::string_view t) { metti(t.data(), t.size()); }
 
+    // Room for n bytes (at most `capacita`) at the end of the buffer, which the
+    // caller fills whole: for runs of fixed-size elements, encoded in place
+    // with metti_16 and metti_64.
+    static constexpr std::size_t capacita = 1 << 16;
+    unsigned char* riserva(std::size_t n) {
+        if (usati_ + n > buffer_.size()) svuota();
+        unsigned char* p = reinterpret_cast<unsigned char*>(buffer_.data()) + usati_;
+        usati_ += n;
+        return p;
+    }
+    static void metti_16(unsigned char* p, std::uint16_t u) {
+        p[0] = static_cast<unsigned char>(u & 0xFF);
+        p[1] = static_cast<unsigned char>(u >> 8);
+    }
+    static void metti_64(unsigned char* p, std::uint64_t u) {
+        for (int i = 0; i < 8; ++i) p[i] = static_cast<unsigned char>((u >> (8 * i)) & 0xFF);
+    }
+
     // Hands the buffered bytes to the output.
     void svuota() {
         if (usati_ > 0) uscita_.scrivi(buffer_.data(), usati_);
@@ -84,7 +102,7 @@ private:
     }
 
     Uscita& uscita_;
-    std::array<char, 1 << 16> buffer_{};
+    std::array<char, capacita> buffer_{};
     std::size_t usati_ = 0;
 };
 
