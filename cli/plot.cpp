@@ -1,0 +1,701 @@
+#include "cli/plot.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "cli/cli.hpp"
+#include "cli/file_scenario.hpp"
+#include "cli/nomi.hpp"
+#include "cli/rapporto.hpp"
+#include "cli/significato.hpp"
+#include "cli/svg.hpp"
+#include "cli/testo.hpp"
+#include "output/compila.hpp"
+#include "platform/ambiente_file.hpp"
+
+namespace compattatore::cli {
+
+const char* const aiuto_plot =
+    "Usage: compattatore-cli plot LINE TRAIN -o FILE.svg [--route NAME] [--train NUMBER]\n"
+    "       compattatore-cli plot --from-files PLAN ENTRY TRACK -o FILE.svg\n"
+    "\n"
+    "Draws a scenario as one self-contained SVG file: the map of the line with its\n"
+    "stations, signals and boards, and under it, on a shared kilometre axis, the\n"
+    "elevation from the gradients, the speed limit with the slowdowns, and the\n"
+    "stations, signals and code points.\n"
+    "\n"
+    "The first form compiles the line and train descriptions in memory, as compile\n"
+    "does, and writes no file but the SVG; the problems it finds are reported as\n"
+    "compile reports them. The second form draws compiled files (checked as\n"
+    "inspect checks them).\n"
+    "\n"
+    "  -o FILE          the SVG file to write (required)\n"
+    "  --route NAME     the route name, when LINE is not named ROUTE_linea.txt\n"
+    "  --train NUMBER   the train number, when TRAIN is not named ROUTE_NUMBER-.txt\n"
+    "  --from-files     draw the plan, entry and track files given\n"
+    "\n"
+    "Exit status: 0 drawn, 1 drawn from descriptions with problems (or not drawn\n"
+    "after a numbered error stop), 2 a usage, file or decoding error.\n";
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string n(std::int64_t v) { return std::to_string(v); }
+std::string f(double v) { return numero_svg(v); }
+
+// ---- layout ----------------------------------------------------------------
+
+constexpr double larghezza = 1400;
+constexpr double altezza = 1060;
+constexpr double margine_sx = 90;
+constexpr double margine_dx = 40;
+constexpr double largo = larghezza - margine_sx - margine_dx;
+
+struct Pannello {
+    double y;  // top
+    double h;  // height
+};
+constexpr Pannello mappa{60, 330};
+constexpr Pannello quota{440, 160};
+constexpr double banda_y = 602;  // gradient band under the elevation
+constexpr double banda_h = 18;
+constexpr Pannello velocita{660, 160};
+constexpr Pannello segni{850, 84};
+constexpr double legenda_y = 995;
+
+namespace colore {
+constexpr const char* linea = "#333333";
+constexpr const char* stazione = "#1f5fbf";
+constexpr const char* segnale = "#c62828";
+constexpr const char* cartello = "#7b1fa2";
+constexpr const char* indicatore = "#2e7d32";
+constexpr const char* quota = "#6d4c41";
+constexpr const char* quota_area = "#e8ddd5";
+constexpr const char* velocita = "#00838f";
+constexpr const char* rallentamento = "#fb8c00";
+constexpr const char* codice = "#37474f";
+constexpr const char* griglia = "#dddddd";
+constexpr const char* oltre = "#f2f2f2";
+}  // namespace colore
+
+struct Punto {
+    double x = 0, y = 0;
+};
+
+// Drops the points that lie within tol of the straight line between their
+// neighbours kept: a long straight or an even gradient becomes its two ends.
+std::vector<Punto> semplifica(const std::vector<Punto>& p, double tol) {
+    if (p.size() <= 2) return p;
+    std::vector<Punto> r{p.front()};
+    for (std::size_t i = 1; i + 1 < p.size(); ++i) {
+        const Punto& a = r.back();
+        const Punto& c = p[i + 1];
+        const double dx = c.x - a.x, dy = c.y - a.y;
+        const double lung = std::hypot(dx, dy);
+        double dist = 0;
+        if (lung > 0) {
+            // The greatest distance of the points skipped so far would need a
+            // full scan; checking the point itself and its predecessor is
+            // enough at the sampling used here.
+            dist = std::abs(dy * (p[i].x - a.x) - dx * (p[i].y - a.y)) / lung;
+        } else {
+            dist = std::hypot(p[i].x - a.x, p[i].y - a.y);
+        }
+        if (dist > tol) r.push_back(p[i]);
+    }
+    r.push_back(p.back());
+    return r;
+}
+
+Tracciato tracciato_di(const std::vector<Punto>& p) {
+    Tracciato t;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        if (i == 0) t.muovi(p[i].x, p[i].y);
+        else t.linea(p[i].x, p[i].y);
+    }
+    return t;
+}
+
+// A step of 1, 2 or 5 times a power of ten that cuts span into at most max parts.
+double passo_tondo(double span, int max) {
+    if (span <= 0) return 1;
+    const double grezzo = span / max;
+    const double p = std::pow(10.0, std::floor(std::log10(grezzo)));
+    for (const double m : {1.0, 2.0, 5.0, 10.0}) {
+        if (m * p >= grezzo) return m * p;
+    }
+    return 10 * p;
+}
+
+struct Disegno {
+    const Planimetria* plan;
+    const Voci& voci;
+    const std::vector<Cella>& celle;
+    double metri_totali;  // the whole track: cells x 50
+    double lunghezza_linea;
+    Classi classi;
+    std::vector<Oggetto> oggetti;
+
+    double X(double metro) const { return margine_sx + metro / metri_totali * largo; }
+};
+
+std::string km(double metri) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.1f", metri / 1000.0);
+    return buf;
+}
+
+void testo(Svg& s, double x, double y, const std::string& t, Attributi extra = {}) {
+    Attributi a{{"x", f(x)}, {"y", f(y)}};
+    a.insert(a.end(), extra.begin(), extra.end());
+    s.testo("text", a, t);
+}
+
+// ---- map -------------------------------------------------------------------
+
+struct Mappa {
+    double cos_a = 1, sin_a = 0;  // rotation that puts the start-to-end chord along +x
+    double scala = 1;             // pixels per metre
+    double ox = 0, oy = 0;        // pixel of the rotated origin
+    Punto pixel(double x, double y) const {
+        const double u = x * cos_a + y * sin_a;
+        const double v = -x * sin_a + y * cos_a;
+        return Punto{ox + u * scala, oy - v * scala};
+    }
+};
+
+void disegna_mappa(Svg& s, const Disegno& d) {
+    const double x0 = margine_sx, y0 = mappa.y, w = largo, h = mappa.h;
+    s.apri("g", {{"id", "map"}});
+    s.vuoto("rect", {{"x", f(x0)}, {"y", f(y0)}, {"width", f(w)}, {"height", f(h)}, {"fill", "#fbfbf8"},
+                     {"stroke", "#bbbbbb"}});
+    testo(s, x0 + 8, y0 + 18, "Map of the line (turned so that it runs left to right)",
+          {{"font-size", "13"}, {"font-weight", "bold"}, {"fill", "#555555"}});
+    const std::int32_t calcolati = d.plan ? d.plan->calcolati() : 0;
+    if (calcolati < 3) {
+        testo(s, x0 + w / 2, y0 + h / 2, "no plan: the line was compiled without one",
+              {{"text-anchor", "middle"}, {"font-size", "14"}, {"fill", "#777777"}});
+        s.chiudi();
+        return;
+    }
+    const Planimetria& p = *d.plan;
+    const auto fine_linea = static_cast<std::int32_t>(std::min<double>(d.lunghezza_linea, calcolati - 1));
+    Mappa m;
+    {
+        double cx = p.x(fine_linea) - p.x(0), cy = p.y(fine_linea) - p.y(0);
+        if (std::hypot(cx, cy) < 1) {  // a closed line: use the starting heading
+            cx = p.x(1) - p.x(0);
+            cy = p.y(1) - p.y(0);
+        }
+        const double l = std::hypot(cx, cy);
+        m.cos_a = cx / l;
+        m.sin_a = cy / l;
+    }
+    // Extent of the rotated points.
+    double umin = 1e300, umax = -1e300, vmin = 1e300, vmax = -1e300;
+    const std::int32_t passo_campione = std::max<std::int32_t>(1, calcolati / 4000);
+    for (std::int32_t i = 0; i < calcolati; i += passo_campione) {
+        const double u = p.x(i) * m.cos_a + p.y(i) * m.sin_a;
+        const double v = -p.x(i) * m.sin_a + p.y(i) * m.cos_a;
+        umin = std::min(umin, u), umax = std::max(umax, u), vmin = std::min(vmin, v), vmax = std::max(vmax, v);
+    }
+    const double bordo_o = 60, bordo_v = 70;  // room for the labels
+    const double du = std::max(umax - umin, 1.0), dv = std::max(vmax - vmin, 1.0);
+    m.scala = std::min((w - 2 * bordo_o) / du, (h - 2 * bordo_v) / dv);
+    m.ox = x0 + w / 2 - (umin + umax) / 2 * m.scala;
+    m.oy = y0 + h / 2 + (vmin + vmax) / 2 * m.scala;
+
+    auto campiona = [&](std::int32_t da, std::int32_t a) {
+        std::vector<Punto> pt;
+        for (std::int32_t i = da; i <= a; i += passo_campione) pt.push_back(m.pixel(p.x(i), p.y(i)));
+        pt.push_back(m.pixel(p.x(a), p.y(a)));
+        return semplifica(pt, 0.25);
+    };
+    s.vuoto("path", {{"id", "map-extension"}, {"d", tracciato_di(campiona(fine_linea, calcolati - 1)).dati()},
+                     {"fill", "none"}, {"stroke", "#aaaaaa"}, {"stroke-width", "2"}, {"stroke-dasharray", "6 4"}});
+    s.vuoto("path", {{"id", "map-line"}, {"d", tracciato_di(campiona(0, fine_linea)).dati()}, {"fill", "none"},
+                     {"stroke", colore::linea}, {"stroke-width", "3"}, {"stroke-linejoin", "round"}});
+    const Punto inizio = m.pixel(p.x(0), p.y(0));
+    const Punto fine = m.pixel(p.x(fine_linea), p.y(fine_linea));
+    s.vuoto("circle", {{"cx", f(inizio.x)}, {"cy", f(inizio.y)}, {"r", "4"}, {"fill", colore::linea}});
+    testo(s, inizio.x, inizio.y + 22, "start 0 km", {{"text-anchor", "middle"}, {"font-size", "11"}});
+    s.vuoto("circle", {{"cx", f(fine.x)}, {"cy", f(fine.y)}, {"r", "4"}, {"fill", colore::linea}});
+    testo(s, fine.x, fine.y + 22, "end " + km(d.lunghezza_linea) + " km",
+          {{"text-anchor", "middle"}, {"font-size", "11"}});
+
+    auto punto_a = [&](double metro) {
+        const auto i = static_cast<std::int32_t>(std::clamp<double>(metro, 0, calcolati - 1));
+        return m.pixel(p.x(i), p.y(i));
+    };
+    // Features: boards below the line, stations and signals above it.
+    int alterna = 0;
+    for (const Oggetto& o : d.oggetti) {
+        const Cella& c = d.celle[static_cast<std::size_t>(o.cella)];
+        const Punto q = punto_a(o.metro);
+        if (c.tipo == tipo_cella::cartello) {
+            const std::int16_t i = c.valore_1;
+            const std::string t = (i >= 0 && i < numero_voci) ? utf8_da_1252(d.voci[static_cast<std::size_t>(i)].nome) : "";
+            s.apri("g", {{"class", "map-text-board"}});
+            s.testo("title", {}, "text board at " + km(o.metro) + " km: " + t);
+            s.vuoto("rect", {{"x", f(q.x - 3.5)}, {"y", f(q.y - 3.5)}, {"width", "7"}, {"height", "7"},
+                             {"fill", colore::cartello}, {"transform", "rotate(45 " + f(q.x) + " " + f(q.y) + ")"}});
+            const double ly = q.y + 14 + 12 * (alterna++ % 3);
+            testo(s, q.x + 4, ly, t,
+                  {{"font-size", "10"}, {"fill", colore::cartello},
+                   {"transform", "rotate(35 " + f(q.x + 4) + " " + f(ly) + ")"}});
+            s.chiudi();
+        } else if (c.tipo == tipo_cella::indicatore_v_max) {
+            const LatiIndicatore a = lati_indicatore(c.valore_1);
+            s.apri("g", {{"class", "map-speed-board"}});
+            s.testo("title", {}, "speed board at " + km(o.metro) + " km: " + n(a.lato_s) + " km/h");
+            s.vuoto("path", {{"d", Tracciato().muovi(q.x, q.y + 3).linea(q.x - 4.5, q.y + 10).linea(q.x + 4.5, q.y + 10).chiudi().dati()},
+                             {"fill", colore::indicatore}});
+            testo(s, q.x, q.y + 22, n(a.lato_s), {{"text-anchor", "middle"}, {"font-size", "10"}, {"fill", colore::indicatore}});
+            s.chiudi();
+        } else if (c.tipo == tipo_cella::segnale) {
+            s.apri("g", {{"class", "map-signal"}});
+            s.testo("title", {}, "signal at " + km(o.metro) + " km (cell " + n(o.cella) + ")");
+            s.vuoto("line", {{"x1", f(q.x)}, {"y1", f(q.y)}, {"x2", f(q.x)}, {"y2", f(q.y - 16)},
+                             {"stroke", colore::segnale}, {"stroke-width", "1.5"}});
+            s.vuoto("circle", {{"cx", f(q.x)}, {"cy", f(q.y - 19)}, {"r", "3.5"}, {"fill", colore::segnale}});
+            testo(s, q.x + 6, q.y - 24, "signal " + km(o.metro),
+                  {{"font-size", "10"}, {"fill", colore::segnale}});
+            s.chiudi();
+        }
+    }
+    int k = 0;
+    for (const int i : d.classi.stazioni) {
+        const Voce& v = d.voci[static_cast<std::size_t>(i)];
+        const Punto q = punto_a(v.posizione);
+        const double ly = q.y - 36 - 14 * (k++ % 2);
+        s.apri("g", {{"class", "map-station"}});
+        s.testo("title", {}, "station " + utf8_da_1252(v.nome) + " at " + km(v.posizione) + " km");
+        s.vuoto("line", {{"x1", f(q.x)}, {"y1", f(q.y)}, {"x2", f(q.x)}, {"y2", f(ly + 4)}, {"stroke", colore::stazione},
+                         {"stroke-width", "1"}});
+        s.vuoto("circle", {{"cx", f(q.x)}, {"cy", f(q.y)}, {"r", "5.5"}, {"fill", "white"}, {"stroke", colore::stazione},
+                           {"stroke-width", "2.5"}});
+        testo(s, q.x, ly, utf8_da_1252(v.nome),
+              {{"text-anchor", "middle"}, {"font-size", "12"}, {"font-weight", "bold"}, {"fill", colore::stazione}});
+        s.chiudi();
+    }
+    // Scale bar, bottom left.
+    const double metri_barra = passo_tondo(w / 5 / m.scala, 1);
+    const double bx = x0 + 16, by = y0 + h - 16, bw = metri_barra * m.scala;
+    s.apri("g", {{"id", "map-scale"}});
+    s.vuoto("path", {{"d", Tracciato().muovi(bx, by - 5).linea(bx, by).linea(bx + bw, by).linea(bx + bw, by - 5).dati()},
+                     {"fill", "none"}, {"stroke", "#333333"}, {"stroke-width", "1.5"}});
+    testo(s, bx + bw / 2, by - 8,
+          metri_barra >= 1000 ? f(metri_barra / 1000) + " km" : f(metri_barra) + " m",
+          {{"text-anchor", "middle"}, {"font-size", "11"}});
+    s.chiudi();
+    s.chiudi();
+}
+
+// ---- profiles --------------------------------------------------------------
+
+void asse_y(Svg& s, const Pannello& pn, double vmin, double vmax, double passo, const std::string& unita,
+            const std::string& titolo) {
+    s.apri("g", {{"class", "axis"}, {"font-size", "11"}, {"fill", "#444444"}});
+    for (double v = std::ceil(vmin / passo) * passo; v <= vmax + 1e-9; v += passo) {
+        const double y = pn.y + pn.h - (v - vmin) / (vmax - vmin) * pn.h;
+        s.vuoto("line", {{"x1", f(margine_sx)}, {"y1", f(y)}, {"x2", f(margine_sx + largo)}, {"y2", f(y)},
+                         {"stroke", colore::griglia}, {"stroke-width", "1"}});
+        testo(s, margine_sx - 6, y + 4, f(v), {{"text-anchor", "end"}});
+    }
+    testo(s, 22, pn.y + pn.h / 2, unita,
+          {{"text-anchor", "middle"}, {"transform", "rotate(-90 22 " + f(pn.y + pn.h / 2) + ")"}, {"font-size", "12"}});
+    testo(s, margine_sx + 8, pn.y - 8, titolo, {{"font-size", "13"}, {"font-weight", "bold"}, {"fill", "#555555"}});
+    s.chiudi();
+}
+
+void cornice(Svg& s, const Disegno& d, const Pannello& pn) {
+    s.vuoto("rect", {{"x", f(margine_sx)}, {"y", f(pn.y)}, {"width", f(largo)}, {"height", f(pn.h)}, {"fill", "none"},
+                     {"stroke", "#bbbbbb"}});
+    (void)d;
+}
+
+void oltre_la_linea(Svg& s, const Disegno& d, double y, double h) {
+    const double x = d.X(d.lunghezza_linea);
+    if (x >= margine_sx + largo) return;
+    s.vuoto("rect", {{"class", "beyond-line"}, {"x", f(x)}, {"y", f(y)}, {"width", f(margine_sx + largo - x)},
+                     {"height", f(h)}, {"fill", colore::oltre}});
+}
+
+void disegna_quota(Svg& s, const Disegno& d) {
+    // Elevation at every cell boundary, from 0 m at the start.
+    std::vector<double> e(d.celle.size() + 1, 0.0);
+    for (std::size_t i = 0; i < d.celle.size(); ++i) {
+        const int grezzo = d.celle[i].pendenza;
+        const double g = grezzo == 0 ? 0.0 : grezzo - 100;
+        e[i + 1] = e[i] + g * metri_cella / 1000.0;
+    }
+    double emin = *std::min_element(e.begin(), e.end());
+    double emax = *std::max_element(e.begin(), e.end());
+    if (emax - emin < 20) {
+        const double c = (emax + emin) / 2;
+        emin = c - 10;
+        emax = c + 10;
+    }
+    const double passo = passo_tondo(emax - emin, 5);
+    emin = std::floor(emin / passo) * passo;
+    emax = std::ceil(emax / passo) * passo;
+    auto Y = [&](double v) { return quota.y + quota.h - (v - emin) / (emax - emin) * quota.h; };
+
+    oltre_la_linea(s, d, quota.y, quota.h);
+    asse_y(s, quota, emin, emax, passo, "elevation (m)", "Elevation from the gradients, relative to the start (m)");
+    std::vector<Punto> pt;
+    for (std::size_t i = 0; i < e.size(); ++i) pt.push_back(Punto{d.X(static_cast<double>(i) * metri_cella), Y(e[i])});
+    const std::vector<Punto> ps = semplifica(pt, 0.2);
+    Tracciato area = tracciato_di(ps);
+    area.linea(ps.back().x, quota.y + quota.h).linea(ps.front().x, quota.y + quota.h).chiudi();
+    s.vuoto("path", {{"d", area.dati()}, {"fill", colore::quota_area}, {"stroke", "none"}});
+    s.vuoto("path", {{"id", "elevation"}, {"d", tracciato_di(ps).dati()}, {"fill", "none"}, {"stroke", colore::quota},
+                     {"stroke-width", "2"}});
+    cornice(s, d, quota);
+
+    // Gradient band: one box per run, with its value where it fits.
+    s.apri("g", {{"id", "gradients"}, {"font-size", "10"}});
+    testo(s, margine_sx - 6, banda_y + 13, "\u2030", {{"text-anchor", "end"}, {"font-size", "11"}, {"fill", "#444444"}});
+    for (const Corsa& c : corse(d.celle, &Cella::pendenza)) {
+        const double xa = d.X(static_cast<double>(c.prima) * metri_cella);
+        const double xb = d.X(static_cast<double>(c.ultima + 1) * metri_cella);
+        const int g = c.valore == 0 ? 0 : c.valore - 100;
+        const char* fondo = c.valore == 0 ? "#ffffff" : g > 0 ? "#f4c7a1" : g < 0 ? "#b9d7ee" : "#eeeeee";
+        s.vuoto("rect", {{"x", f(xa)}, {"y", f(banda_y)}, {"width", f(std::max(xb - xa, 0.5))}, {"height", f(banda_h)},
+                         {"fill", fondo}, {"stroke", "#ffffff"}, {"stroke-width", "0.5"}});
+        if (c.valore != 0 && xb - xa >= 22) {
+            testo(s, (xa + xb) / 2, banda_y + 13, (g > 0 ? "+" : "") + n(g), {{"text-anchor", "middle"}});
+        }
+    }
+    s.chiudi();
+}
+
+void disegna_velocita(Svg& s, const Disegno& d) {
+    int vmax = 0;
+    for (const Cella& c : d.celle) vmax = std::max(vmax, c.velocita_limite * 5);
+    for (const Rallentamento& r : rallentamenti(d.celle)) vmax = std::max(vmax, r.velocita);
+    const double alto = std::max(40.0, std::ceil((vmax + 10) / 20.0) * 20.0);
+    auto Y = [&](double v) { return velocita.y + velocita.h - v / alto * velocita.h; };
+
+    oltre_la_linea(s, d, velocita.y, velocita.h);
+    asse_y(s, velocita, 0, alto, passo_tondo(alto, 5), "speed (km/h)", "Speed limit and slowdowns (km/h)");
+    // Slowdowns: shaded spans from the start mark to the end mark.
+    for (const Rallentamento& r : rallentamenti(d.celle)) {
+        const double xa = d.X(static_cast<double>(metro_di(tipo_cella::inizio_rallentamento, r.inizio)));
+        const double xb = std::max(d.X(static_cast<double>(metro_di(tipo_cella::fine_rallentamento, r.fine))), xa + 3);
+        s.apri("g", {{"class", "slowdown"}});
+        s.testo("title", {}, "slowdown " + n(r.velocita) + " km/h from " + km(metro_di(3, r.inizio)) + " km to " +
+                                 km(metro_di(2, r.fine)) + " km");
+        s.vuoto("rect", {{"x", f(xa)}, {"y", f(velocita.y)}, {"width", f(xb - xa)}, {"height", f(velocita.h)},
+                         {"fill", colore::rallentamento}, {"fill-opacity", "0.28"}});
+        s.vuoto("line", {{"x1", f(xa)}, {"y1", f(Y(r.velocita))}, {"x2", f(xb)}, {"y2", f(Y(r.velocita))},
+                         {"stroke", colore::rallentamento}, {"stroke-width", "2"}, {"stroke-dasharray", "4 2"}});
+        testo(s, (xa + xb) / 2, velocita.y + 14, n(r.velocita) + " km/h",
+              {{"text-anchor", "middle"}, {"font-size", "10"}, {"fill", "#a85d00"}});
+        s.chiudi();
+    }
+    // The limit as a step line; cells without a limit break it.
+    Tracciato t;
+    for (const Corsa& c : corse(d.celle, &Cella::velocita_limite)) {
+        if (c.valore == 0) continue;
+        const double xa = d.X(static_cast<double>(c.prima) * metri_cella);
+        const double xb = d.X(static_cast<double>(c.ultima + 1) * metri_cella);
+        const double y = Y(c.valore * 5);
+        const bool attacca = !t.vuoto() && c.prima > 0 && d.celle[static_cast<std::size_t>(c.prima - 1)].velocita_limite != 0;
+        if (attacca) t.linea(xa, y);
+        else t.muovi(xa, y);
+        t.linea(xb, y);
+        if (xb - xa >= 40) {
+            testo(s, (xa + xb) / 2, y - 5, n(c.valore * 5),
+                  {{"text-anchor", "middle"}, {"font-size", "10"}, {"fill", colore::velocita}});
+        }
+    }
+    s.vuoto("path", {{"id", "speed-limit"}, {"d", t.dati()}, {"fill", "none"}, {"stroke", colore::velocita},
+                     {"stroke-width", "2.5"}});
+    cornice(s, d, velocita);
+}
+
+void linee_guida(Svg& s, const Disegno& d) {
+    // Thin dashed lines through the profiles at stations and signals.
+    s.apri("g", {{"id", "guides"}, {"stroke-width", "1"}, {"stroke-dasharray", "3 3"}});
+    for (const int i : d.classi.stazioni) {
+        const double x = d.X(d.voci[static_cast<std::size_t>(i)].posizione);
+        s.vuoto("line", {{"x1", f(x)}, {"y1", f(quota.y)}, {"x2", f(x)}, {"y2", f(segni.y + segni.h)},
+                         {"stroke", colore::stazione}, {"stroke-opacity", "0.5"}});
+    }
+    for (const Oggetto& o : d.oggetti) {
+        if (d.celle[static_cast<std::size_t>(o.cella)].tipo != tipo_cella::segnale) continue;
+        const double x = d.X(o.metro);
+        s.vuoto("line", {{"x1", f(x)}, {"y1", f(quota.y)}, {"x2", f(x)}, {"y2", f(segni.y + segni.h)},
+                         {"stroke", colore::segnale}, {"stroke-opacity", "0.5"}});
+    }
+    s.chiudi();
+}
+
+void disegna_segni(Svg& s, const Disegno& d) {
+    cornice(s, d, segni);
+    testo(s, margine_sx + 8, segni.y - 8, "Stations, signals and code points",
+          {{"font-size", "13"}, {"font-weight", "bold"}, {"fill", "#555555"}});
+    const double r_staz = segni.y + 20, r_seg = segni.y + 48, r_cod = segni.y + 72;
+    testo(s, margine_sx - 6, r_staz + 4, "stations", {{"text-anchor", "end"}, {"font-size", "11"}, {"fill", "#444444"}});
+    testo(s, margine_sx - 6, r_seg + 4, "signals", {{"text-anchor", "end"}, {"font-size", "11"}, {"fill", "#444444"}});
+    testo(s, margine_sx - 6, r_cod + 4, "code points", {{"text-anchor", "end"}, {"font-size", "11"}, {"fill", "#444444"}});
+    int k = 0;
+    for (const int i : d.classi.stazioni) {
+        const Voce& v = d.voci[static_cast<std::size_t>(i)];
+        const double x = d.X(v.posizione);
+        s.apri("g", {{"class", "station-marker"}});
+        s.testo("title", {}, "station " + n(i) + " " + utf8_da_1252(v.nome) + ": position " + n(v.posizione) +
+                                 " m, zone " + n(v.inizio) + " to " + n(v.fine) + " m, " + ora(v.orario));
+        s.vuoto("path", {{"d", Tracciato().muovi(x, r_staz - 6).linea(x - 6, r_staz + 5).linea(x + 6, r_staz + 5).chiudi().dati()},
+                         {"fill", colore::stazione}});
+        const bool a_sinistra = (k++ % 2) == 1;
+        testo(s, a_sinistra ? x - 9 : x + 9, r_staz + 4, utf8_da_1252(v.nome) + " " + ora(v.orario),
+              {{"font-size", "11"}, {"fill", colore::stazione}, {"text-anchor", a_sinistra ? "end" : "start"}});
+        s.chiudi();
+    }
+    for (const Oggetto& o : d.oggetti) {
+        const Cella& c = d.celle[static_cast<std::size_t>(o.cella)];
+        const double x = d.X(o.metro);
+        if (c.tipo == tipo_cella::segnale) {
+            s.apri("g", {{"class", "signal-marker"}});
+            s.testo("title", {}, "cell " + n(o.cella) + " (" + n(o.metro) + " m): " + o.parole);
+            s.vuoto("line", {{"x1", f(x)}, {"y1", f(r_seg + 8)}, {"x2", f(x)}, {"y2", f(r_seg - 4)},
+                             {"stroke", colore::segnale}, {"stroke-width", "1.5"}});
+            s.vuoto("circle", {{"cx", f(x)}, {"cy", f(r_seg - 7)}, {"r", "4"}, {"fill", colore::segnale}});
+            testo(s, x + 7, r_seg + 4, km(o.metro) + " km", {{"font-size", "10"}, {"fill", colore::segnale}});
+            s.chiudi();
+        } else if (c.tipo == tipo_cella::punto_codice || c.tipo == tipo_cella::abbattimento_zero) {
+            s.apri("g", {{"class", "code-point-marker"}});
+            s.testo("title", {}, "cell " + n(o.cella) + " (" + n(o.metro) + " m): " + o.parole);
+            s.vuoto("rect", {{"x", f(x - 3)}, {"y", f(r_cod - 3)}, {"width", "6"}, {"height", "6"},
+                             {"fill", c.tipo == tipo_cella::punto_codice ? colore::codice : "white"},
+                             {"stroke", colore::codice}, {"transform", "rotate(45 " + f(x) + " " + f(r_cod) + ")"}});
+            s.chiudi();
+        }
+    }
+}
+
+void asse_km(Svg& s, const Disegno& d) {
+    const double passo = passo_tondo(d.metri_totali / 1000.0, 20);
+    const double y = segni.y + segni.h;
+    s.apri("g", {{"id", "km-axis"}, {"font-size", "11"}, {"fill", "#444444"}});
+    for (double k = 0; k * 1000 <= d.metri_totali + 1e-6; k += passo) {
+        const double x = d.X(k * 1000);
+        s.vuoto("line", {{"x1", f(x)}, {"y1", f(quota.y)}, {"x2", f(x)}, {"y2", f(y)}, {"stroke", colore::griglia},
+                         {"stroke-width", "0.8"}});
+        s.vuoto("line", {{"x1", f(x)}, {"y1", f(y)}, {"x2", f(x)}, {"y2", f(y + 5)}, {"stroke", "#444444"}});
+        testo(s, x, y + 18, f(k), {{"text-anchor", "middle"}});
+    }
+    testo(s, margine_sx + largo / 2, y + 36, "distance from the start of the line (km)",
+          {{"text-anchor", "middle"}, {"font-size", "12"}});
+    if (d.lunghezza_linea < d.metri_totali) {
+        const double x = d.X(d.lunghezza_linea);
+        testo(s, (x + margine_sx + largo) / 2, quota.y + 14, "beyond the end",
+              {{"text-anchor", "middle"}, {"font-size", "10"}, {"fill", "#888888"}});
+    }
+    s.chiudi();
+}
+
+void legenda(Svg& s) {
+    s.apri("g", {{"id", "legend"}, {"font-size", "11"}, {"fill", "#333333"}});
+    double x = margine_sx;
+    const double y = legenda_y;
+    auto voce = [&](const std::string& etichetta, const std::function<void(double)>& simbolo) {
+        simbolo(x);
+        testo(s, x + 26, y + 4, etichetta);
+        x += 34 + 6.3 * static_cast<double>(etichetta.size());
+    };
+    auto tratto = [&](const char* c, double w, const char* trattini) {
+        return [=, &s](double x0) {
+            Attributi a{{"x1", f(x0)}, {"y1", f(y)}, {"x2", f(x0 + 20)}, {"y2", f(y)}, {"stroke", c}, {"stroke-width", f(w)}};
+            if (trattini) a.push_back({"stroke-dasharray", trattini});
+            s.vuoto("line", a);
+        };
+    };
+    voce("line", tratto(colore::linea, 3, nullptr));
+    voce("beyond the end", tratto("#aaaaaa", 2, "6 4"));
+    voce("station", [&](double x0) {
+        s.vuoto("circle", {{"cx", f(x0 + 10)}, {"cy", f(y)}, {"r", "5"}, {"fill", "white"}, {"stroke", colore::stazione},
+                           {"stroke-width", "2.5"}});
+    });
+    voce("signal", [&](double x0) { s.vuoto("circle", {{"cx", f(x0 + 10)}, {"cy", f(y)}, {"r", "4"}, {"fill", colore::segnale}}); });
+    voce("text board", [&](double x0) {
+        s.vuoto("rect", {{"x", f(x0 + 6.5)}, {"y", f(y - 3.5)}, {"width", "7"}, {"height", "7"}, {"fill", colore::cartello},
+                         {"transform", "rotate(45 " + f(x0 + 10) + " " + f(y) + ")"}});
+    });
+    voce("speed board", [&](double x0) {
+        s.vuoto("path", {{"d", Tracciato().muovi(x0 + 10, y - 5).linea(x0 + 5, y + 4).linea(x0 + 15, y + 4).chiudi().dati()},
+                         {"fill", colore::indicatore}});
+    });
+    voce("elevation", tratto(colore::quota, 2, nullptr));
+    voce("speed limit", tratto(colore::velocita, 2.5, nullptr));
+    voce("slowdown", [&](double x0) {
+        s.vuoto("rect", {{"x", f(x0)}, {"y", f(y - 7)}, {"width", "20"}, {"height", "14"}, {"fill", colore::rallentamento},
+                         {"fill-opacity", "0.28"}});
+    });
+    voce("code point", [&](double x0) {
+        s.vuoto("rect", {{"x", f(x0 + 7)}, {"y", f(y - 3)}, {"width", "6"}, {"height", "6"}, {"fill", colore::codice},
+                         {"transform", "rotate(45 " + f(x0 + 10) + " " + f(y) + ")"}});
+    });
+    voce("gradient up / down (\u2030)", [&](double x0) {
+        s.vuoto("rect", {{"x", f(x0)}, {"y", f(y - 7)}, {"width", "10"}, {"height", "14"}, {"fill", "#f4c7a1"}});
+        s.vuoto("rect", {{"x", f(x0 + 10)}, {"y", f(y - 7)}, {"width", "10"}, {"height", "14"}, {"fill", "#b9d7ee"}});
+    });
+    s.chiudi();
+}
+
+}  // namespace
+
+std::string disegna_scenario(const Planimetria* planimetria, const Voci& voci, const std::vector<Cella>& percorso) {
+    const double totali = std::max<double>(static_cast<double>(percorso.size()) * metri_cella, metri_cella);
+    double linea = voci[indice_voce::parametri_treno].fine;
+    if (linea <= 0 || linea > totali) linea = std::max(0.0, totali - 7000);
+    Disegno d{planimetria, voci, percorso, totali, linea, classifica(voci), oggetti(percorso, &voci)};
+
+    std::size_t n_segnali = 0;
+    for (const Oggetto& o : d.oggetti) n_segnali += o.genere == "signal";
+
+    Svg s(larghezza, altezza);
+    s.vuoto("rect", {{"width", "100%"}, {"height", "100%"}, {"fill", "white"}});
+    const std::string percorso_nome = utf8_da_1252(voci[indice_voce::linea].nome);
+    const std::string treno = utf8_da_1252(voci[indice_voce::treno].nome);
+    s.testo("title", {}, percorso_nome + ", train " + treno);
+    testo(s, margine_sx, 32, percorso_nome + " \u2014 train " + treno, {{"font-size", "20"}, {"font-weight", "bold"}});
+    testo(s, margine_sx + largo, 32,
+          km(linea) + " km of line, " + n(static_cast<std::int64_t>(d.classi.stazioni.size())) + " stations, " +
+              n(static_cast<std::int64_t>(n_segnali)) + " signals, " +
+              n(static_cast<std::int64_t>(d.classi.cartelli.size())) + " text boards",
+          {{"text-anchor", "end"}, {"font-size", "13"}, {"fill", "#555555"}});
+    disegna_mappa(s, d);
+    disegna_quota(s, d);
+    disegna_velocita(s, d);
+    asse_km(s, d);
+    linee_guida(s, d);
+    disegna_segni(s, d);
+    legenda(s);
+    return s.finisci();
+}
+
+namespace {
+
+struct Richiesta {
+    std::vector<std::string> posizionali;
+    std::optional<std::string> uscita;
+    std::optional<std::string> percorso;
+    std::optional<std::string> treno;
+    bool da_file = false;
+};
+
+class Uso : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+Richiesta analizza_plot(const std::vector<std::string>& a) {
+    Richiesta r;
+    for (std::size_t i = 1; i < a.size(); ++i) {
+        const std::string& x = a[i];
+        auto valore = [&](const char* nome) {
+            if (i + 1 >= a.size()) throw Uso(std::string(nome) + " needs a value");
+            return a[++i];
+        };
+        if (x == "-o") r.uscita = valore("-o");
+        else if (x == "--route") r.percorso = valore("--route");
+        else if (x == "--train") r.treno = valore("--train");
+        else if (x == "--from-files") r.da_file = true;
+        else if (x.size() > 1 && x[0] == '-') throw Uso("unknown option " + x);
+        else r.posizionali.push_back(x);
+    }
+    if (!r.uscita) throw Uso("plot needs -o FILE.svg");
+    if (r.da_file && r.posizionali.size() != 3) throw Uso("plot --from-files needs PLAN, ENTRY and TRACK");
+    if (!r.da_file && r.posizionali.size() != 2) throw Uso("plot needs LINE and TRAIN");
+    if (r.da_file && (r.percorso || r.treno)) throw Uso("--route and --train go with LINE and TRAIN, not --from-files");
+    return r;
+}
+
+void scrivi_svg(const fs::path& p, const std::string& svg) {
+    sostituisci_file(p, [&](Uscita& u) { u.scrivi(svg.data(), svg.size()); });
+}
+
+std::string leggi_descrizione(const fs::path& p) {
+    std::optional<std::string> t = leggi_file(p);
+    if (!t) throw FileIllegibile(p.string() + ": no such file");
+    return std::move(*t);
+}
+
+int da_descrizioni(const Richiesta& r, std::ostream& err) {
+    const fs::path linea_p = r.posizionali[0];
+    const fs::path treno_p = r.posizionali[1];
+    std::string percorso_nome;
+    if (r.percorso) percorso_nome = *r.percorso;
+    else if (auto p = percorso_da_linea(linea_p.filename().string())) percorso_nome = *p;
+    else throw Uso("cannot tell the route name from " + linea_p.string() + " (not named ROUTE_linea.txt): give --route");
+    std::string treno;
+    if (r.treno) treno = *r.treno;
+    else if (auto t = treno_da_descrizione(treno_p.filename().string(), percorso_nome)) treno = *t;
+    else throw Uso("cannot tell the train number from " + treno_p.string() + " (not named " + percorso_nome +
+                   "_NUMBER-.txt): give --train");
+
+    const std::string linea_testo = leggi_descrizione(linea_p);
+    const std::string treno_testo = leggi_descrizione(treno_p);
+    Scenario s;
+    s.nome_percorso = percorso_nome;
+    s.numero_treno = treno;
+    const EsitoCompilazione esito = compila(s, 1, Descrizioni{linea_testo, treno_testo});
+
+    Rapporto rapporto;
+    rapporto.percorso_linea = linea_p.string();
+    rapporto.percorso_treno = treno_p.string();
+    rapporto.diagnostiche = s.diagnostiche;
+    rapporto.codice_errore = s.codice_errore;
+    rapporto.posizione_errore = s.posizione_errore;
+    rapporto.arresto = esito.arresto;
+    for (const Diagnostica& d : s.diagnostiche) rapporto.rifiutato = rapporto.rifiutato || !d.avviso;
+    stampa_testo(rapporto, err);
+    if (esito.arresto != 0 || esito.percorso_assente) {
+        err << "compattatore-cli: nothing to draw\n";
+        return esito_rifiutato;
+    }
+    scrivi_svg(*r.uscita, disegna_scenario(&s.planimetria, s.voci, s.percorso));
+    return rapporto.rifiutato ? esito_rifiutato : esito_pulito;
+}
+
+int da_file(const Richiesta& r) {
+    const fs::path plan_p = r.posizionali[0];
+    const fs::path voci_p = r.posizionali[1];
+    const fs::path percorso_p = r.posizionali[2];
+    const Planimetria plan = carica_planimetria(plan_p);
+    const Voci voci = carica_voci(voci_p);
+    const std::vector<Cella> celle =
+        carica_percorso(percorso_p, NomiGara{voci[indice_voce::linea].nome, voci[indice_voce::treno].nome});
+    scrivi_svg(*r.uscita, disegna_scenario(&plan, voci, celle));
+    return esito_pulito;
+}
+
+}  // namespace
+
+int comando_plot(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    for (std::size_t i = 1; i < a.size(); ++i) {
+        if (a[i] == "--help" || a[i] == "-h") {
+            out << aiuto_plot;
+            return esito_pulito;
+        }
+    }
+    try {
+        const Richiesta r = analizza_plot(a);
+        return r.da_file ? da_file(r) : da_descrizioni(r, err);
+    } catch (const Uso& e) {
+        err << "compattatore-cli: " << e.what() << "\nTry 'compattatore-cli plot --help'.\n";
+        return esito_uso;
+    } catch (const std::exception& e) {
+        err << "compattatore-cli: " << e.what() << '\n';
+        return esito_uso;
+    }
+}
+
+}  // namespace compattatore::cli
