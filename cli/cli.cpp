@@ -150,6 +150,9 @@ Identita identita(const Opzioni& o, const fs::path& linea, const fs::path& treno
         throw ErroreUso("cannot tell the route name from " + linea.string() +
                         " (not named ROUTE_linea.txt): give --route");
     }
+    if (auto perche = nome_non_valido(id.nome_percorso)) {
+        throw ErroreUso("the route name \"" + id.nome_percorso + "\" cannot name a file: " + *perche);
+    }
     if (o.treno) {
         id.numero_treno = *o.treno;
     } else if (auto t = treno_da_descrizione(treno.filename().string(), id.nome_percorso)) {
@@ -157,9 +160,6 @@ Identita identita(const Opzioni& o, const fs::path& linea, const fs::path& treno
     } else {
         throw ErroreUso("cannot tell the train number from " + treno.string() + " (not named " +
                         id.nome_percorso + "_NUMBER-.txt): give --train");
-    }
-    if (auto perche = nome_non_valido(id.nome_percorso)) {
-        throw ErroreUso("the route name \"" + id.nome_percorso + "\" cannot name a file: " + *perche);
     }
     if (auto perche = nome_non_valido(id.numero_treno)) {
         throw ErroreUso("the train number \"" + id.numero_treno + "\" cannot name a file: " + *perche);

@@ -28,6 +28,8 @@ inline constexpr std::int16_t tag_intero = 2;
 inline constexpr std::int16_t tag_doppio = 5;
 
 void scrivi_planimetria(const Planimetria& p, Uscita& uscita);
+// Throws std::length_error, writing nothing, when a name is longer than
+// 32767 bytes (its length would not fit the 2-byte field).
 void scrivi_voci(const Voci& voci, Uscita& uscita);
 void scrivi_percorso(const std::vector<Cella>& percorso, Uscita& uscita);
 

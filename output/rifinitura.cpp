@@ -1,7 +1,193 @@
 #include "output/rifinitura.hpp"
 
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <utility>
+
 namespace compattatore {
 
-void rifinisci(Scenario&) {}
+namespace {
+
+using Indice = std::int64_t;
+
+std::string metri(Indice cella) { return std::to_string(cella * 50) + " m"; }
+
+// The pass over one track: the last cell is fixed before the pass starts, and
+// no cell beyond it (or below 0) is ever free.
+class Rifinitura {
+public:
+    explicit Rifinitura(Scenario& s)
+        : s_(s), ultima_(std::min<Indice>(s.ultima_cella, static_cast<Indice>(s.percorso.size()) - 1)) {}
+
+    void esegui() {
+        const Indice fine_passata = static_cast<Indice>(s_.ultima_cella) - 2;
+        for (Indice i = 1; i <= fine_passata && i <= ultima_; ++i) {
+            const Cella& c = s_.cella(i);
+            const std::uint8_t tipo = c.tipo;
+            const std::int16_t velocita = c.valore_1;
+            if (tipo == tipo_cella::avviso_rallentamento) {
+                segnali_prima_avviso(i);
+            }
+            if (tipo == tipo_cella::inizio_rallentamento) {
+                codici_prima_inizio(i);
+                std::optional<Indice> fine;
+                if (velocita < velocita_senza_codici) {
+                    fine = codici_interni(i);
+                } else {
+                    fine = cerca_fine(i);
+                }
+                if (fine) codice_prima_segnale(*fine);
+            }
+        }
+    }
+
+private:
+    bool libera(Indice x) const { return x >= 0 && x <= ultima_ && s_.cella(x).libera(); }
+    bool ha_tipo(Indice x, std::uint8_t tipo) const { return x >= 0 && x <= ultima_ && s_.cella(x).tipo == tipo; }
+
+    void piazza(Indice x) {
+        Cella& c = s_.cella(x);
+        c.tipo = tipo_cella::punto_codice;
+        c.valore_1 = valore_codice;
+    }
+
+    // Places a code point in the first free cell of the list; false when none is free.
+    template <std::size_t N>
+    bool prima_libera(const Indice (&celle)[N]) {
+        for (const Indice x : celle) {
+            if (libera(x)) {
+                piazza(x);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    void avvisa(std::int32_t codice, Indice cella, std::string messaggio) {
+        Diagnostica d;
+        d.codice = codice;
+        d.posizione = static_cast<std::int32_t>(cella * 50);
+        d.cella = cella;
+        d.sorgente = Sorgente::rifinitura;
+        d.messaggio = std::move(messaggio);
+        d.avviso = true;
+        s_.registra(std::move(d));
+    }
+
+    // Rule 1: every signal among the 20 cells before a warning board at i.
+    void segnali_prima_avviso(Indice i) {
+        for (Indice k = 1; k <= 20 && i - k >= 3; ++k) {
+            const Indice d = i - k;
+            if (!ha_tipo(d, tipo_cella::segnale)) continue;
+            if (libera(d - 1)) {
+                piazza(d - 1);
+            } else if (libera(d - 2)) {
+                piazza(d - 2);
+            } else if (ha_tipo(d - 1, tipo_cella::punto_codice)) {
+                Cella& c = s_.cella(d - 1);
+                c.valore_1 = minimo(valore_codice, c.valore_1);
+            } else if (ha_tipo(d - 2, tipo_cella::punto_codice)) {
+                Cella& c = s_.cella(d - 2);
+                c.valore_1 = minimo(valore_codice, c.valore_1);
+            } else {
+                avvisa(11, d,
+                       "signal at cell " + std::to_string(d) + " (" + metri(d) +
+                           ") before the slowdown warning board at cell " + std::to_string(i) + ": cells " +
+                           std::to_string(d - 1) + " and " + std::to_string(d - 2) +
+                           " are neither free nor code points");
+            }
+        }
+    }
+
+    // Rule 2: three code points before a slowdown start at i.
+    void codici_prima_inizio(Indice i) {
+        struct Piazzamento {
+            Indice oltre;
+            Indice vicina;
+        };
+        const Piazzamento piazzamenti[] = {{7, 5}, {13, 11}, {20, 18}};
+        for (const Piazzamento& p : piazzamenti) {
+            if (i <= p.oltre) continue;
+            const Indice celle[] = {i - p.vicina, i - p.vicina - 1, i - p.vicina - 2};
+            if (!prima_libera(celle)) {
+                avvisa(12, i,
+                       "slowdown start at cell " + std::to_string(i) + " (" + metri(i) + "): none of cells " +
+                           std::to_string(celle[0]) + ", " + std::to_string(celle[1]) + ", " +
+                           std::to_string(celle[2]) + " is free for a code point");
+            }
+        }
+    }
+
+    // Rule 3: a code point every 8 cells inside a slow slowdown starting at i.
+    // Returns the end cell, or nothing when the scan reaches the last cell
+    // without finding one.
+    std::optional<Indice> codici_interni(Indice i) {
+        std::int64_t contatore = 0;
+        Indice k = i;
+        while (k < ultima_) {
+            ++k;
+            ++contatore;
+            if (contatore == 8) {
+                if (libera(k)) {
+                    piazza(k);
+                    contatore = 0;
+                } else if (libera(k - 1)) {
+                    piazza(k - 1);
+                    contatore = 1;
+                } else if (libera(k + 1)) {
+                    piazza(k + 1);
+                    contatore = -1;
+                } else {
+                    avvisa(13, k,
+                           "slowdown starting at cell " + std::to_string(i) + ": cells " + std::to_string(k) +
+                               ", " + std::to_string(k - 1) + " and " + std::to_string(k + 1) +
+                               " are all taken, no further code point inside it from " + metri(k));
+                }
+            }
+            if (ha_tipo(k, tipo_cella::fine_rallentamento)) return k;
+        }
+        return std::nullopt;
+    }
+
+    // The end cell of a slowdown starting at i, by the same bounded scan as
+    // rule 3, placing nothing.
+    std::optional<Indice> cerca_fine(Indice i) const {
+        for (Indice k = i + 1; k <= ultima_; ++k) {
+            if (ha_tipo(k, tipo_cella::fine_rallentamento)) return k;
+        }
+        return std::nullopt;
+    }
+
+    // Rule 4: a code point before the first signal within 12 cells after the
+    // slowdown end e.
+    void codice_prima_segnale(Indice e) {
+        Indice contatore = 0;
+        for (Indice m = e; m <= e + 12 && m <= ultima_; ++m) {
+            if (ha_tipo(m, tipo_cella::segnale)) {
+                contatore = m - 1;
+                break;
+            }
+        }
+        if (contatore <= 0) return;
+        const Indice celle[] = {contatore, contatore - 1};
+        if (!prima_libera(celle)) {
+            avvisa(13, e,
+                   "slowdown ending at cell " + std::to_string(e) + " (" + metri(e) + "): cells " +
+                       std::to_string(contatore) + " and " + std::to_string(contatore - 1) +
+                       " before the signal at cell " + std::to_string(contatore + 1) + " are not free");
+        }
+    }
+
+    Scenario& s_;
+    const Indice ultima_;
+};
+
+}  // namespace
+
+void rifinisci(Scenario& s) {
+    if (!s.percorso_dimensionato()) return;
+    Rifinitura(s).esegui();
+}
 
 }  // namespace compattatore

@@ -1,7 +1,377 @@
+// The train half of the reading step: the train description, from the search
+// for "[generale]" to the completion of the speed-limit and adhesion profiles.
+//
+// The text is read as a stream of fields. After "[generale]" every field in
+// keyword position is tested for the keywords below, in this order, each test
+// on its own and without regard to letter case; a field without a keyword
+// (the section headings among them) is dropped. One or two fields holding a
+// "-" in front of a keyword are comments and are skipped.
+//
+//   "frenata" and "massa"  braked mass             -> voci(84).inizio
+//   "vetture"              number of cars          -> voci(84).posizione
+//   "velocit"              position, km/h          -> speed-limit profile
+//   "aderenza"             position, value         -> adhesion profile
+//   "orologio"             hours, minutes, seconds -> voci(86).dato_c, dato_d, dato_e
+//   "sabbia"               sand                    -> voci(86).dato_a
+//   "segnale"              eleven numbers          -> memo_segnale
+//   "rallentamento"        six numbers             -> memo_rallentamento
+//   "abbattimento"         position, value         -> code point
+//   "stazione"             seventeen fields        -> voci(k), stop cell, marks
+//
+// A number read for an 8-bit or 16-bit member must fit it: anything else is a
+// failure of the reading step (ErroreLettura, status 25 for the caller).
+#include <optional>
+#include <string>
+
+#include "model/arrotonda.hpp"
+#include "readers/contenuto_cella.hpp"
+#include "readers/memo_rallentamento.hpp"
+#include "readers/memo_segnale.hpp"
 #include "readers/memorizza_dati.hpp"
 
 namespace compattatore {
 
-void leggi_treno(Scenario&, LettoreCampi&, std::int32_t) {}
+namespace {
+
+constexpr std::int32_t min_16 = -32768;
+constexpr std::int32_t max_16 = 32767;
+constexpr std::int32_t max_8 = 255;
+
+// How an entry leaves the main loop.
+enum class Esito {
+    avanti,      // next field
+    completa,    // status 15: straight to the completion
+    ferma,       // a stop: the reading ends here, without the completion
+};
+
+// A profile of the track (speed limit or adhesion) as its entries arrive: the
+// cells from 0 to indice - 1 are written; `precedente` is the value of the
+// last entry, which governs the cells up to the next entry.
+struct Profilo {
+    std::int64_t indice = 0;
+    std::optional<std::int32_t> precedente;  // none before the first entry
+};
+
+std::string metri(std::int64_t p) { return std::to_string(p) + " m"; }
+
+// The speed-limit byte of a speed: km/h divided by 5, rounded.
+std::uint8_t byte_velocita(std::int32_t kmh) {
+    const std::int64_t v = arrotonda(kmh, 5);
+    if (!entra_in<std::uint8_t>(v)) {
+        throw ErroreLettura("speed " + std::to_string(kmh) + " km/h does not fit the speed-limit byte");
+    }
+    return static_cast<std::uint8_t>(v);
+}
+
+std::uint8_t byte_aderenza(std::int32_t a) { return basso_8(a); }
+
+struct LetturaTreno {
+    Scenario& s;
+    LettoreCampi& campi;
+    std::int32_t slot_cartelli;
+    std::int32_t stazione = 1;  // voci index of the next station
+    Profilo velocita;
+    Profilo aderenza;
+
+    std::uint8_t numero_8() { return static_cast<std::uint8_t>(campi.campo_numero_tra(0, max_8)); }
+    std::int16_t numero_16() { return static_cast<std::int16_t>(campi.campo_numero_tra(min_16, max_16)); }
+
+    // The range check of every entry: (p + margine) / 50 must not exceed the
+    // last cell. On failure status 15 with p, and the completion follows.
+    bool oltre_il_percorso(Luogo dove, const std::string& voce, std::int64_t p, std::int64_t margine) {
+        if (p + margine <= 50 * std::int64_t{s.ultima_cella}) return false;
+        segnala(s, Sorgente::treno, dove, 15, static_cast<std::int32_t>(p), std::nullopt,
+                voce + " at " + metri(p) + " lies beyond the end of the track (last cell " +
+                    std::to_string(s.ultima_cella) + ")");
+        return true;
+    }
+
+    // One entry of a profile at position p with value nuovo: the previous
+    // value is written from the fill index up to the cell before CLng(p / 50).
+    // An entry whose cell does not lie beyond the fill index still writes one
+    // cell. The fill never passes the last cell of the track.
+    template <class Byte>
+    void voce_profilo(Profilo& profilo, std::int32_t p, std::int32_t nuovo, Byte byte, std::uint8_t Cella::*membro) {
+        // Before the first entry its own value governs, from cell 0.
+        if (!profilo.precedente) profilo.precedente = nuovo;
+        const std::int64_t n = arrotonda(p, 50);
+        if (n > 0) {
+            const std::uint8_t valore = byte(*profilo.precedente);
+            do {
+                if (profilo.indice >= s.ultima_cella) break;
+                s.cella(profilo.indice).*membro = valore;
+                ++profilo.indice;
+            } while (profilo.indice < n);
+        }
+        profilo.precedente = nuovo;
+    }
+
+    // The end of a profile: its last value up to ultima_cella - 3, at least
+    // one cell.
+    template <class Byte>
+    void completa_profilo(Profilo& profilo, Byte byte, std::uint8_t Cella::*membro) {
+        const std::uint8_t valore = byte(profilo.precedente.value_or(0));
+        do {
+            if (!s.cella_esiste(profilo.indice)) break;
+            s.cella(profilo.indice).*membro = valore;
+            ++profilo.indice;
+        } while (profilo.indice < std::int64_t{s.ultima_cella} - 2);
+    }
+
+    template <class Byte>
+    Esito profilo(Luogo dove, Profilo& profilo, const char* nome, Byte byte, std::uint8_t Cella::*membro) {
+        const std::int32_t p = campi.campo_numero();
+        const std::int32_t valore = campi.campo_numero();
+        if (oltre_il_percorso(dove, nome, p, 100)) return Esito::completa;
+        voce_profilo(profilo, p, valore, byte, membro);
+        return Esito::avanti;
+    }
+
+    Esito segnale(Luogo dove) {
+        DatiSegnale d;
+        for (std::int32_t* campo : {&d.posizione, &d.sx, &d.s1, &d.s2, &d.s3, &d.rapp, &d.dx, &d.d1, &d.d2, &d.d3,
+                                    &d.tempo}) {
+            *campo = campi.campo_numero();
+        }
+        if (oltre_il_percorso(dove, "signal", d.posizione, 100)) return Esito::completa;
+        // Stop only on a refusal of this signal, never on a status left by an
+        // earlier step (the line half may have left 15).
+        return memo_segnale(s, dove, d) != 0 ? Esito::ferma : Esito::avanti;
+    }
+
+    Esito rallentamento(Luogo dove) {
+        DatiRallentamento d;
+        for (std::int32_t* campo : {&d.x, &d.v, &d.l, &d.f_tt, &d.f_ta, &d.d_v}) *campo = campi.campo_numero();
+        if (oltre_il_percorso(dove, "slowdown", d.x, 100)) return Esito::completa;
+        // The end cell must lie on the track as well.
+        if (oltre_il_percorso(dove, "slowdown end", std::int64_t{d.x} + d.l, 100)) return Esito::completa;
+        return memo_rallentamento(s, dove, d) != 0 ? Esito::ferma : Esito::avanti;
+    }
+
+    Esito abbattimento(Luogo dove) {
+        const std::int32_t p = campi.campo_numero();
+        const std::int32_t valore = campi.campo_numero();
+        if (oltre_il_percorso(dove, "code point", p, 100)) return Esito::completa;
+        const std::int64_t c = arrotonda(p, 50);
+        Cella& cella = s.cella(c);
+        if (!cella.libera()) {
+            segnala(s, Sorgente::treno, dove, 7, p, c,
+                    "code point at " + metri(p) + ": cell " + std::to_string(c) + " already holds " +
+                        contenuto_cella(cella));
+            return Esito::ferma;
+        }
+        if (valore >= 1) {
+            if (!entra_in<std::int16_t>(valore)) {
+                throw ErroreLettura("code point at " + metri(p) + ": the value " + std::to_string(valore) +
+                                    " does not fit 16 bits");
+            }
+            cella.tipo = tipo_cella::punto_codice;
+            cella.valore_1 = static_cast<std::int16_t>(valore);
+        } else {
+            cella.tipo = tipo_cella::abbattimento_zero;
+        }
+        return Esito::avanti;
+    }
+
+    Esito stazione_voce(Luogo dove);
+};
+
+Esito LetturaTreno::stazione_voce(Luogo dove) {
+    const std::int32_t k = stazione;
+    if (k > slot_cartelli) {
+        // Entry k already holds a board text: the stations have no room at all.
+        segnala(s, Sorgente::treno, dove, 10, std::nullopt, std::nullopt,
+                "station " + std::to_string(k) + ": its entry " + std::to_string(k) + " holds a board text");
+        return Esito::ferma;
+    }
+    Voce& v = s.voce(k);
+    const std::int32_t p = campi.campo_numero();
+    v.posizione = p;
+    if (oltre_il_percorso(dove, "station", p, 800)) return Esito::completa;
+    if (p % 50 != 0) {
+        segnala(s, Sorgente::treno, dove, 8, p, std::nullopt,
+                "station at " + metri(p) + ": the position is not a multiple of 50 m");
+        return Esito::ferma;
+    }
+    const std::uint8_t tipo = numero_8();
+    v.tipo = tipo;
+    const std::int64_t l = campi.campo_numero();
+    if (l % 100 != 0) {
+        segnala(s, Sorgente::treno, dove, 9, p, std::nullopt,
+                "station at " + metri(p) + ": the length " + metri(l) + " is not a multiple of 100 m");
+        return Esito::ferma;
+    }
+    v.prolunga = numero_8();
+    v.opzione_d = numero_8();
+    v.opzione_c = numero_8();
+    v.dato_a = numero_16();
+    v.dato_b = numero_16();
+    v.opzione_a = numero_8();
+    v.dato_c = numero_16();
+    v.dato_d = numero_16();
+    v.dato_e = numero_16();
+    v.opzione_b = numero_8();
+    const std::int64_t ore = campi.campo_numero();
+    const std::int64_t minuti = campi.campo_numero();
+    const std::int64_t secondi = campi.campo_numero();
+    const std::int64_t orario = (ore * 60 + minuti) * 60 + secondi;
+    if (!entra_in<std::int32_t>(orario)) {
+        throw ErroreLettura("station at " + metri(p) + ": the time of day does not fit 32 bits");
+    }
+    v.orario = static_cast<std::int32_t>(orario);
+    v.nome = std::string(campi.campo_testo());
+
+    // The zone of the station.
+    std::int64_t inizio = 0;
+    std::int64_t fine = 0;
+    if (tipo == 5 || tipo == 6) {
+        inizio = p - l;
+        fine = std::int64_t{p} + 150;
+        v.opzione_c = 0;
+    } else if (tipo == 7 || tipo == 8) {
+        inizio = p - l;
+        fine = p + l;
+        v.opzione_c = 0;
+    } else {
+        inizio = p - l / 2;
+        fine = p + l / 2 + (v.opzione_c != 0 ? 50 : 0);
+    }
+    if (!entra_in<std::int32_t>(inizio) || !entra_in<std::int32_t>(fine)) {
+        throw ErroreLettura("station at " + metri(p) + ": its zone does not fit 32 bits");
+    }
+    v.inizio = static_cast<std::int32_t>(inizio);
+    v.fine = static_cast<std::int32_t>(fine);
+    if (l < 600) v.opzione_d = 0;
+    if (k == 1) {
+        // The first station keeps the extra 50 m in its end all the same.
+        v.opzione_c = 0;
+        v.opzione_d = 0;
+    }
+
+    if (tipo < 25) {
+        const std::int64_t fermata = arrotonda(fine - 50, 50);
+        if (fermata > s.ultima_cella) {
+            segnala(s, Sorgente::treno, dove, 15, p, fermata,
+                    "station at " + metri(p) + ": its stopping cell " + std::to_string(fermata) +
+                        " lies beyond the end of the track (last cell " + std::to_string(s.ultima_cella) + ")");
+            return Esito::completa;
+        }
+        if (tipo != 5 && tipo != 6) {
+            // Approach marks 81 to 84 on the four cells before the stop, over
+            // whatever mark they held.
+            for (std::int64_t j = 1; j <= 4; ++j) {
+                const std::int64_t e = arrotonda(fine - 50 * (j + 1), 50);
+                if (e > 1) s.cella(e).preavviso = static_cast<std::uint8_t>(80 + j);
+            }
+        }
+        if (fermata <= 1) {
+            segnala(s, Sorgente::treno, dove, 24, std::nullopt, fermata,
+                    "station at " + metri(p) + ": its zone ends at " + metri(fine) +
+                        ", which leaves no room for its stopping cell");
+            return Esito::ferma;
+        }
+        Cella& c = s.cella(fermata);
+        c.tipo = tipo_cella::fermata;
+        c.valore_1 = static_cast<std::int16_t>(k);
+    }
+
+    if (k > 1 && inizio - 350 < s.voce(k - 1).fine) {
+        segnala(s, Sorgente::treno, dove, 22, p, std::nullopt,
+                "station at " + metri(p) + ": its zone starts at " + metri(inizio) + ", less than 350 m after " +
+                    "the previous station's zone ends at " + metri(s.voce(k - 1).fine));
+        return Esito::ferma;
+    }
+
+    stazione = k + 1;
+    if (stazione >= slot_cartelli) {
+        segnala(s, Sorgente::treno, dove, 10, std::nullopt, std::nullopt,
+                "station " + std::to_string(k) + " at " + metri(p) + ": the stations reach the board texts (entry " +
+                    std::to_string(slot_cartelli) + ")");
+        return Esito::ferma;
+    }
+    return Esito::avanti;
+}
+
+// Reads the next field in keyword position, skipping up to two comment
+// fields. Empty when the end of the text is reached right after a field: that
+// last field is never handled.
+std::optional<std::string_view> campo_chiave(LettoreCampi& campi) {
+    std::string_view campo = campi.campo_testo();
+    if (campi.fine()) return std::nullopt;
+    for (int i = 0; i < 2 && campo.find('-') != std::string_view::npos; ++i) {
+        campo = campi.campo_testo();
+        if (campi.fine()) return std::nullopt;
+    }
+    return campo;
+}
+
+}  // namespace
+
+void leggi_treno(Scenario& s, LettoreCampi& campi, std::int32_t slot_cartelli) {
+    LetturaTreno t{s, campi, slot_cartelli, 1, Profilo{}, Profilo{}};
+
+    // Everything up to the first field that holds "[generale]" is dropped; a
+    // text without it has no entry read at all.
+    bool trovato = false;
+    while (!trovato && !campi.fine()) trovato = contiene(campi.campo_testo(), "[generale]");
+
+    bool fermata = false;
+    while (trovato && !campi.fine()) {
+        const std::optional<std::string_view> letto = campo_chiave(campi);
+        if (!letto) break;
+        const std::string_view campo = *letto;
+        const Luogo dove = campi.luogo();
+
+        Esito esito = Esito::avanti;
+        const auto prova = [&](bool vale, auto&& gestisci) {
+            if (esito == Esito::avanti && vale) esito = gestisci();
+        };
+        prova(contiene(campo, "frenata") && contiene(campo, "massa"), [&] {
+            s.voce(indice_voce::parametri_treno).inizio = campi.campo_numero();
+            return Esito::avanti;
+        });
+        prova(contiene(campo, "vetture"), [&] {
+            s.voce(indice_voce::parametri_treno).posizione = campi.campo_numero();
+            return Esito::avanti;
+        });
+        prova(contiene(campo, "velocit"),
+              [&] { return t.profilo(dove, t.velocita, "speed limit", byte_velocita, &Cella::velocita_limite); });
+        prova(contiene(campo, "aderenza"),
+              [&] { return t.profilo(dove, t.aderenza, "adhesion", byte_aderenza, &Cella::aderenza); });
+        prova(contiene(campo, "orologio"), [&] {
+            Voce& treno = s.voce(indice_voce::treno);
+            treno.dato_c = t.numero_16();
+            treno.dato_d = t.numero_16();
+            treno.dato_e = t.numero_16();
+            return Esito::avanti;
+        });
+        prova(contiene(campo, "sabbia"), [&] {
+            s.voce(indice_voce::treno).dato_a = t.numero_16();
+            return Esito::avanti;
+        });
+        prova(contiene(campo, "segnale"), [&] { return t.segnale(dove); });
+        prova(contiene(campo, "rallentamento"), [&] { return t.rallentamento(dove); });
+        prova(contiene(campo, "abbattimento"), [&] { return t.abbattimento(dove); });
+        prova(contiene(campo, "stazione"), [&] { return t.stazione_voce(dove); });
+
+        fermata = esito == Esito::ferma;
+        if (esito != Esito::avanti) break;
+    }
+    if (fermata) return;  // a stop ends the reading without the completion
+
+    // The completion: both profiles to the end of the track, then the
+    // kilometric progressives of the line, whose first two values must be
+    // multiples of 50.
+    t.completa_profilo(t.velocita, byte_velocita, &Cella::velocita_limite);
+    t.completa_profilo(t.aderenza, byte_aderenza, &Cella::aderenza);
+    for (int i = indice_voce::progressiva_tre; i <= indice_voce::progressiva_uno; ++i) {
+        const Voce& v = s.voce(i);
+        if (v.inizio % 50 != 0 || v.fine % 50 != 0) {
+            segnala(s, Sorgente::linea, Luogo{}, 2, std::nullopt, std::nullopt,
+                    "kilometric progressive in entry " + std::to_string(i) + ": " + metri(v.inizio) + " or " +
+                        metri(v.fine) + " is not a multiple of 50 m");
+        }
+    }
+}
 
 }  // namespace compattatore

@@ -1,28 +1,38 @@
-// A fresh folder under the system's temporary folder, removed with its content
-// at the end of the test.
+// A fresh empty folder under the system's temporary folder, removed with
+// everything in it when the object goes; and whole-file read and write.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <stdexcept>
 #include <string>
+#include <system_error>
 
 namespace compattatore::prova {
 
 class CartellaTemporanea {
 public:
     CartellaTemporanea() {
-        std::random_device rd;
-        for (;;) {
-            percorso_ = std::filesystem::temp_directory_path() / ("compattatore-prova-" + std::to_string(rd()));
-            if (std::filesystem::create_directory(percorso_)) break;
+        std::random_device caso;
+        const auto base = std::filesystem::temp_directory_path();
+        for (int tentativo = 0; tentativo < 100; ++tentativo) {
+            const auto nome = "compattatore-prova-" + std::to_string(caso()) + "-" +
+                              std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
+            if (std::filesystem::create_directory(base / nome)) {
+                percorso_ = base / nome;
+                return;
+            }
         }
+        throw std::runtime_error("cannot create a temporary folder");
     }
     ~CartellaTemporanea() {
-        std::error_code ec;
+        std::error_code ignora;
+        // A test may have made a folder read-only: give the rights back first.
         std::filesystem::permissions(percorso_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(percorso_, ec);
+                                     std::filesystem::perm_options::add, ignora);
+        std::filesystem::remove_all(percorso_, ignora);
     }
     CartellaTemporanea(const CartellaTemporanea&) = delete;
     CartellaTemporanea& operator=(const CartellaTemporanea&) = delete;

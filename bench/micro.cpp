@@ -1,0 +1,145 @@
+// Micro-benchmarks of the core: the field reader, the reading step, the plan,
+// the finishing pass and the serialisers, on the embedded scenario and on
+// generated lines up to the 1,000,000 m limit.
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+
+#include "bench/genera_scenario.hpp"
+#include "describe/dati_linea.hpp"
+#include "describe/dati_treno.hpp"
+#include "driver/stampa.hpp"
+#include "output/compila.hpp"
+#include "output/file_binari.hpp"
+#include "output/rifinitura.hpp"
+#include "readers/lettore_campi.hpp"
+
+namespace compattatore::banco {
+namespace {
+
+std::string testo(std::span<const std::string_view> righe) {
+    UscitaMemoria u;
+    stampa(righe, u);
+    return u.byte;
+}
+
+const ScenarioGenerato& generato(std::int32_t lunghezza) {
+    static std::map<std::int32_t, ScenarioGenerato> cache;
+    auto it = cache.find(lunghezza);
+    if (it == cache.end()) it = cache.emplace(lunghezza, genera_scenario(lunghezza)).first;
+    return it->second;
+}
+
+ScenarioGenerato incorporato() { return {testo(contenuto_linea()), testo(contenuto_treno())}; }
+
+ScenarioGenerato scenario_di(std::int64_t lunghezza) {
+    return lunghezza == 0 ? incorporato() : generato(static_cast<std::int32_t>(lunghezza));
+}
+
+Scenario compilato(const ScenarioGenerato& g, std::int32_t j = 1) {
+    Scenario s;
+    s.nome_percorso = "Banco";
+    s.numero_treno = "1";
+    compila(s, j, Descrizioni{g.linea, g.treno});
+    return s;
+}
+
+// Reads every field of a text as a text field: the raw speed of the reader.
+void LettoreCampiTesto(benchmark::State& stato) {
+    const ScenarioGenerato g = scenario_di(stato.range(0));
+    for (auto _ : stato) {
+        LettoreCampi campi(g.linea);
+        std::size_t n = 0;
+        while (!campi.fine()) n += campi.campo_testo().size();
+        benchmark::DoNotOptimize(n);
+    }
+    stato.SetBytesProcessed(static_cast<std::int64_t>(stato.iterations()) * static_cast<std::int64_t>(g.linea.size()));
+}
+BENCHMARK(LettoreCampiTesto)->Arg(0)->Arg(1000000);
+
+// The reading step as the program runs it: keyword fields and their numbers.
+void LetturaCompleta(benchmark::State& stato) {
+    const ScenarioGenerato g = scenario_di(stato.range(0));
+    for (auto _ : stato) {
+        Scenario s;
+        s.scrivi_linea = 1;
+        memorizza_dati(s, Descrizioni{g.linea, g.treno});
+        benchmark::DoNotOptimize(s.codice_errore);
+    }
+    stato.SetBytesProcessed(static_cast<std::int64_t>(stato.iterations()) *
+                            static_cast<std::int64_t>(g.linea.size() + g.treno.size()));
+}
+BENCHMARK(LetturaCompleta)->Arg(0)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// The plan's share of the reading: with and without it, per metre of line.
+void LetturaSenzaPlanimetria(benchmark::State& stato) {
+    const ScenarioGenerato g = scenario_di(stato.range(0));
+    for (auto _ : stato) {
+        Scenario s;
+        memorizza_dati(s, Descrizioni{g.linea, g.treno});
+        benchmark::DoNotOptimize(s.codice_errore);
+    }
+}
+BENCHMARK(LetturaSenzaPlanimetria)->Arg(0)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+void Rifinitura(benchmark::State& stato) {
+    const Scenario base = compilato(scenario_di(stato.range(0)), 0);
+    for (auto _ : stato) {
+        stato.PauseTiming();
+        Scenario s = base;
+        stato.ResumeTiming();
+        rifinisci(s);
+        benchmark::DoNotOptimize(s.percorso.data());
+    }
+    stato.counters["celle"] = static_cast<double>(base.percorso.size());
+}
+BENCHMARK(Rifinitura)->Arg(0)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+void ScriviPlanimetria(benchmark::State& stato) {
+    const Scenario s = compilato(scenario_di(stato.range(0)));
+    UscitaConteggio u;
+    for (auto _ : stato) scrivi_planimetria(s.planimetria, u);
+    stato.SetBytesProcessed(static_cast<std::int64_t>(u.totale));
+}
+BENCHMARK(ScriviPlanimetria)->Arg(0)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+void ScriviPercorso(benchmark::State& stato) {
+    const Scenario s = compilato(scenario_di(stato.range(0)));
+    UscitaConteggio u;
+    for (auto _ : stato) scrivi_percorso(s.percorso, u);
+    stato.SetBytesProcessed(static_cast<std::int64_t>(u.totale));
+}
+BENCHMARK(ScriviPercorso)->Arg(0)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+void ScriviVoci(benchmark::State& stato) {
+    const Scenario s = compilato(scenario_di(stato.range(0)));
+    UscitaConteggio u;
+    for (auto _ : stato) scrivi_voci(s.voci, u);
+    stato.SetBytesProcessed(static_cast<std::int64_t>(u.totale));
+}
+BENCHMARK(ScriviVoci)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+// The whole compile per metre of line: the cost must stay flat with length.
+void CompilaPerMetro(benchmark::State& stato) {
+    const ScenarioGenerato& g = generato(static_cast<std::int32_t>(stato.range(0)));
+    for (auto _ : stato) {
+        Scenario s;
+        s.nome_percorso = "Banco";
+        s.numero_treno = "1";
+        compila(s, 1, Descrizioni{g.linea, g.treno});
+        UscitaConteggio u;
+        scrivi_planimetria(s.planimetria, u);
+        scrivi_voci(s.voci, u);
+        scrivi_percorso(s.percorso, u);
+        benchmark::DoNotOptimize(u.totale);
+    }
+    stato.counters["ns_per_metro"] = benchmark::Counter(
+        static_cast<double>(stato.range(0)), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(CompilaPerMetro)->Arg(10000)->Arg(30000)->Arg(100000)->Arg(300000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace compattatore::banco
+
+BENCHMARK_MAIN();

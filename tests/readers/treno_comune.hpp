@@ -1,0 +1,52 @@
+// Shared fixture of the train-reader tests: a track as the embedded line
+// gives it (2001 cells) and a way to read a train text as the reading step
+// does, a run-time failure becoming status 25.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "describe/dati_treno.hpp"
+#include "driver/stampa.hpp"
+#include "model/scenario.hpp"
+#include "readers/memorizza_dati.hpp"
+
+namespace compattatore::prova {
+
+inline Scenario percorso_vuoto() {
+    Scenario s;
+    s.lunghezza_estesa = 100000;
+    s.ultima_cella = 2000;
+    s.percorso.assign(2001, Cella{});
+    return s;
+}
+
+// Reads `testo` with the train reader; an exception of the reading step
+// becomes status 25, the way memorizza_dati handles it.
+inline void leggi(Scenario& s, std::string_view testo, std::int32_t slot = 80) {
+    LettoreCampi campi(testo);
+    try {
+        leggi_treno(s, campi, slot);
+    } catch (const std::exception& guasto) {
+        segnala(s, Sorgente::treno, campi.luogo(), 25, std::nullopt, std::nullopt, guasto.what());
+    }
+}
+
+// "[generale]", the given lines, "[fine]", each followed by CR LF.
+inline std::string treno(std::initializer_list<std::string_view> righe) {
+    std::string t = "[generale]\r\n";
+    for (const auto r : righe) {
+        t += r;
+        t += "\r\n";
+    }
+    return t + "[fine]\r\n";
+}
+
+inline std::string treno_incorporato() {
+    UscitaMemoria u;
+    stampa(contenuto_treno(), u);
+    return u.byte;
+}
+
+}  // namespace compattatore::prova
