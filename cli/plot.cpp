@@ -86,28 +86,40 @@ struct Punto {
     double x = 0, y = 0;
 };
 
-// Drops the points that lie within tol of the straight line between their
-// neighbours kept: a long straight or an even gradient becomes its two ends.
+// Keeps the points needed to stay within tol of the polyline (Douglas-Peucker
+// on an explicit stack): a long straight or an even gradient becomes its two
+// ends, a curve keeps as many points as the drawing resolves.
 std::vector<Punto> semplifica(const std::vector<Punto>& p, double tol) {
     if (p.size() <= 2) return p;
-    std::vector<Punto> r{p.front()};
-    for (std::size_t i = 1; i + 1 < p.size(); ++i) {
-        const Punto& a = r.back();
-        const Punto& c = p[i + 1];
-        const double dx = c.x - a.x, dy = c.y - a.y;
+    std::vector<bool> tieni(p.size(), false);
+    tieni.front() = tieni.back() = true;
+    std::vector<std::pair<std::size_t, std::size_t>> pila{{0, p.size() - 1}};
+    while (!pila.empty()) {
+        const auto [a, b] = pila.back();
+        pila.pop_back();
+        if (b <= a + 1) continue;
+        const double dx = p[b].x - p[a].x, dy = p[b].y - p[a].y;
         const double lung = std::hypot(dx, dy);
-        double dist = 0;
-        if (lung > 0) {
-            // The greatest distance of the points skipped so far would need a
-            // full scan; checking the point itself and its predecessor is
-            // enough at the sampling used here.
-            dist = std::abs(dy * (p[i].x - a.x) - dx * (p[i].y - a.y)) / lung;
-        } else {
-            dist = std::hypot(p[i].x - a.x, p[i].y - a.y);
+        double peggiore = -1;
+        std::size_t dove = a;
+        for (std::size_t i = a + 1; i < b; ++i) {
+            const double dist = lung > 0 ? std::abs(dy * (p[i].x - p[a].x) - dx * (p[i].y - p[a].y)) / lung
+                                         : std::hypot(p[i].x - p[a].x, p[i].y - p[a].y);
+            if (dist > peggiore) {
+                peggiore = dist;
+                dove = i;
+            }
         }
-        if (dist > tol) r.push_back(p[i]);
+        if (peggiore > tol) {
+            tieni[dove] = true;
+            pila.emplace_back(a, dove);
+            pila.emplace_back(dove, b);
+        }
     }
-    r.push_back(p.back());
+    std::vector<Punto> r;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        if (tieni[i]) r.push_back(p[i]);
+    }
     return r;
 }
 
@@ -326,13 +338,7 @@ void oltre_la_linea(Svg& s, const Disegno& d, double y, double h) {
 }
 
 void disegna_quota(Svg& s, const Disegno& d) {
-    // Elevation at every cell boundary, from 0 m at the start.
-    std::vector<double> e(d.celle.size() + 1, 0.0);
-    for (std::size_t i = 0; i < d.celle.size(); ++i) {
-        const int grezzo = d.celle[i].pendenza;
-        const double g = grezzo == 0 ? 0.0 : grezzo - 100;
-        e[i + 1] = e[i] + g * metri_cella / 1000.0;
-    }
+    const std::vector<double> e = quote(d.celle);
     double emin = *std::min_element(e.begin(), e.end());
     double emax = *std::max_element(e.begin(), e.end());
     if (emax - emin < 20) {

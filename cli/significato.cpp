@@ -206,6 +206,16 @@ std::vector<Rallentamento> rallentamenti(const std::vector<Cella>& percorso) {
     return r;
 }
 
+std::vector<double> quote(const std::vector<Cella>& percorso) {
+    std::vector<double> e(percorso.size() + 1, 0.0);
+    for (std::size_t i = 0; i < percorso.size(); ++i) {
+        const int grezzo = percorso[i].pendenza;
+        const int per_mille = grezzo == 0 ? 0 : grezzo - 100;
+        e[i + 1] = e[i] + per_mille * metri_cella / 1000.0;
+    }
+    return e;
+}
+
 RiassuntoPlanimetria riassumi(const Planimetria& p) {
     RiassuntoPlanimetria r;
     r.punti = p.numero_punti();

@@ -77,6 +77,11 @@ struct Rallentamento {
 std::vector<Rallentamento> rallentamenti(const std::vector<Cella>& percorso);
 
 
+// The elevation in metres at every cell boundary (metres 0, 50, 100, ...),
+// from 0 at the start, integrated from the gradients; a cell whose gradient
+// was never set counts as level.
+std::vector<double> quote(const std::vector<Cella>& percorso);
+
 // The shape of a plan: its computed points, where they end, how long they
 // run and how much they turn.
 struct RiassuntoPlanimetria {

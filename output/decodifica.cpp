@@ -249,8 +249,9 @@ Decodifica<Voci> decodifica_voci(std::string_view byte) {
         v.orario = c.lungo();
     }
     if (c.restanti() > 0) {
-        return errore(c.pos(), "entry file: " + byte_s(static_cast<std::int64_t>(c.restanti())) +
-                                   " follow the last entry (86), which ends at byte " +
+        const auto extra = static_cast<std::int64_t>(c.restanti());
+        return errore(c.pos(), "entry file: " + n(extra) + (extra == 1 ? " extra byte" : " extra bytes") +
+                                   " after the last entry (86), which ends at byte " +
                                    n(static_cast<std::int64_t>(c.pos())) + "; the file should end there");
     }
     const Voce& linea = voci[indice_voce::linea];

@@ -21,11 +21,9 @@
 #include "model/cella.hpp"
 #include "model/planimetria.hpp"
 #include "model/voce.hpp"
+#include "output/compila.hpp"  // the file marks
 
 namespace compattatore {
-
-inline constexpr std::int16_t marchio_percorso = 5121;  // valore_1 of cell 1
-inline constexpr std::int16_t marchio_voci = 610;       // dato_a of entry 85
 
 // Why a file is not one this system writes.
 struct ErroreDecodifica {

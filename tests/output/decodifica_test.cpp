@@ -232,7 +232,7 @@ TEST(DecodificaDanni, EntryFile) {
     const Danno danni[] = {
         {"truncated in the first entry", [](std::string& b) { b.resize(10); }, 0, "10 bytes left for entry 0 at byte 0"},
         {"truncated in the last entry", [](std::string& b) { b.pop_back(); }, static_cast<std::int64_t>(fine_86 - 34 - 2 + 14), "runs past the end"},
-        {"padded", [](std::string& b) { b += "xy"; }, static_cast<std::int64_t>(fine_86), "2 bytes follow the last entry (86)"},
+        {"padded", [](std::string& b) { b += "xy"; }, static_cast<std::int64_t>(fine_86), "2 extra bytes after the last entry (86)"},
         {"name length past the end", [](std::string& b) { poni_intero(b, 48, 30000); }, 48, "name length 30000 of entry 1 at byte 34"},
         {"negative name length", [](std::string& b) { poni_intero(b, 48, -3); }, 48, "negative name length -3"},
         {"mark missing", [=](std::string& b) { poni_intero(b, marchio_85, 0); }, static_cast<std::int64_t>(marchio_85), "is 0, expected 610"},
