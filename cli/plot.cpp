@@ -155,6 +155,10 @@ struct Disegno {
     double X(double metro) const { return margine_sx + metro / metri_totali * largo; }
 };
 
+std::string quanti(std::size_t k, const std::string& cosa) {
+    return std::to_string(k) + " " + cosa + (k == 1 ? "" : "s");
+}
+
 std::string km(double metri) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.1f", metri / 1000.0);
@@ -209,8 +213,8 @@ void disegna_mappa(Svg& s, const Disegno& d) {
     }
     // Extent of the rotated points.
     double umin = 1e300, umax = -1e300, vmin = 1e300, vmax = -1e300;
-    const std::int32_t passo_campione = std::max<std::int32_t>(1, calcolati / 4000);
-    for (std::int32_t i = 0; i < calcolati; i += passo_campione) {
+    const std::int32_t passo_campione = std::max<std::int32_t>(1, fine_linea / 4000);
+    for (std::int32_t i = 0; i <= fine_linea; i += passo_campione) {
         const double u = p.x(i) * m.cos_a + p.y(i) * m.sin_a;
         const double v = -p.x(i) * m.sin_a + p.y(i) * m.cos_a;
         umin = std::min(umin, u), umax = std::max(umax, u), vmin = std::min(vmin, v), vmax = std::max(vmax, v);
@@ -227,8 +231,6 @@ void disegna_mappa(Svg& s, const Disegno& d) {
         pt.push_back(m.pixel(p.x(a), p.y(a)));
         return semplifica(pt, 0.25);
     };
-    s.vuoto("path", {{"id", "map-extension"}, {"d", tracciato_di(campiona(fine_linea, calcolati - 1)).dati()},
-                     {"fill", "none"}, {"stroke", "#aaaaaa"}, {"stroke-width", "2"}, {"stroke-dasharray", "6 4"}});
     s.vuoto("path", {{"id", "map-line"}, {"d", tracciato_di(campiona(0, fine_linea)).dati()}, {"fill", "none"},
                      {"stroke", colore::linea}, {"stroke-width", "3"}, {"stroke-linejoin", "round"}});
     const Punto inizio = m.pixel(p.x(0), p.y(0));
@@ -240,7 +242,7 @@ void disegna_mappa(Svg& s, const Disegno& d) {
           {{"text-anchor", "middle"}, {"font-size", "11"}});
 
     auto punto_a = [&](double metro) {
-        const auto i = static_cast<std::int32_t>(std::clamp<double>(metro, 0, calcolati - 1));
+        const auto i = static_cast<std::int32_t>(std::clamp<double>(metro, 0, fine_linea));
         return m.pixel(p.x(i), p.y(i));
     };
     // Features: boards below the line, stations and signals above it.
@@ -384,11 +386,12 @@ void disegna_velocita(Svg& s, const Disegno& d) {
     int vmax = 0;
     for (const Cella& c : d.celle) vmax = std::max(vmax, c.velocita_limite * 5);
     for (const Rallentamento& r : rallentamenti(d.celle)) vmax = std::max(vmax, r.velocita);
-    const double alto = std::max(40.0, std::ceil((vmax + 10) / 20.0) * 20.0);
+    const double passo = passo_tondo(vmax + 10, 5);
+    const double alto = std::max(2 * passo, std::ceil((vmax + 10) / passo) * passo);
     auto Y = [&](double v) { return velocita.y + velocita.h - v / alto * velocita.h; };
 
     oltre_la_linea(s, d, velocita.y, velocita.h);
-    asse_y(s, velocita, 0, alto, passo_tondo(alto, 5), "speed (km/h)", "Speed limit and slowdowns (km/h)");
+    asse_y(s, velocita, 0, alto, passo, "speed (km/h)", "Speed limit and slowdowns (km/h)");
     // Slowdowns: shaded spans from the start mark to the end mark.
     for (const Rallentamento& r : rallentamenti(d.celle)) {
         const double xa = d.X(static_cast<double>(metro_di(tipo_cella::inizio_rallentamento, r.inizio)));
@@ -400,7 +403,7 @@ void disegna_velocita(Svg& s, const Disegno& d) {
                          {"fill", colore::rallentamento}, {"fill-opacity", "0.28"}});
         s.vuoto("line", {{"x1", f(xa)}, {"y1", f(Y(r.velocita))}, {"x2", f(xb)}, {"y2", f(Y(r.velocita))},
                          {"stroke", colore::rallentamento}, {"stroke-width", "2"}, {"stroke-dasharray", "4 2"}});
-        testo(s, (xa + xb) / 2, velocita.y + 14, n(r.velocita) + " km/h",
+        testo(s, (xa + xb) / 2, Y(r.velocita) - 5, n(r.velocita) + " km/h",
               {{"text-anchor", "middle"}, {"font-size", "10"}, {"fill", "#a85d00"}});
         s.chiudi();
     }
@@ -524,7 +527,10 @@ void legenda(Svg& s) {
         };
     };
     voce("line", tratto(colore::linea, 3, nullptr));
-    voce("beyond the end", tratto("#aaaaaa", 2, "6 4"));
+    voce("beyond the end of the line", [&](double x0) {
+        s.vuoto("rect", {{"x", f(x0)}, {"y", f(y - 7)}, {"width", "20"}, {"height", "14"}, {"fill", colore::oltre},
+                         {"stroke", "#cccccc"}});
+    });
     voce("station", [&](double x0) {
         s.vuoto("circle", {{"cx", f(x0 + 10)}, {"cy", f(y)}, {"r", "5"}, {"fill", "white"}, {"stroke", colore::stazione},
                            {"stroke-width", "2.5"}});
@@ -573,9 +579,8 @@ std::string disegna_scenario(const Planimetria* planimetria, const Voci& voci, c
     s.testo("title", {}, percorso_nome + ", train " + treno);
     testo(s, margine_sx, 32, percorso_nome + " \u2014 train " + treno, {{"font-size", "20"}, {"font-weight", "bold"}});
     testo(s, margine_sx + largo, 32,
-          km(linea) + " km of line, " + n(static_cast<std::int64_t>(d.classi.stazioni.size())) + " stations, " +
-              n(static_cast<std::int64_t>(n_segnali)) + " signals, " +
-              n(static_cast<std::int64_t>(d.classi.cartelli.size())) + " text boards",
+          km(linea) + " km of line, " + quanti(d.classi.stazioni.size(), "station") + ", " +
+              quanti(n_segnali, "signal") + ", " + quanti(d.classi.cartelli.size(), "text board"),
           {{"text-anchor", "end"}, {"font-size", "13"}, {"fill", "#555555"}});
     disegna_mappa(s, d);
     disegna_quota(s, d);
