@@ -1,7 +1,410 @@
+// The line half of the reading step: the line description text, from the
+// search for "[generale]" to the end of the text, into the track array, the
+// entry table, the mountain-zone lists and the plan.
+//
+// The text is a heading "[generale]", the general section up to the next
+// section header, then the feature part to the end of the text. Keyword
+// fields are recognised by substring tests; those of "progressiva", "uno",
+// "due", "tre", "sfondo", "ripetizione" and "segnali" are case-exact, every
+// other one case-free. Fields holding "-" where a keyword is expected are
+// comments (up to ten in a row in the general section, two in the feature
+// part). A keyword field that is the last field of the text is dropped.
+//
+// Stops that end the line half (the text is given up, the train half does not
+// run): 102, 1, 3, 4, 5, 103, 6, 21. A feature beyond the track (15) ends the
+// feature part only: the gradients and the plan are completed and the train
+// half runs. Run-time failures (malformed numbers, values that do not fit
+// their tables) leave as exceptions and end in 25.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/arrotonda.hpp"
+#include "readers/contenuto_cella.hpp"
+#include "readers/guasto_voce.hpp"
+#include "readers/memo_indicatori_v_max.hpp"
+#include "readers/memo_montagna.hpp"
 #include "readers/memorizza_dati.hpp"
+#include "readers/progressive_ordina.hpp"
 
 namespace compattatore {
 
-FineLinea leggi_linea(Scenario&, LettoreCampi&) { return {}; }
+namespace {
+
+constexpr int commenti_generale = 10;
+constexpr int commenti_elementi = 2;
+constexpr std::int32_t limite_punti = 1000000;  // a curve may not take the plan past this point
+constexpr std::int32_t pendenza_minima = -100;
+constexpr std::int32_t pendenza_massima = 155;
+
+std::string metri(std::int64_t p) { return std::to_string(p) + " m"; }
+
+void avviso(Scenario& s, Luogo luogo, std::int32_t codice, std::optional<std::int32_t> posizione,
+            std::optional<std::int64_t> cella, std::string messaggio) {
+    segnala(s, Sorgente::linea, luogo, codice, posizione, cella, std::move(messaggio));
+}
+
+bool intestazione(std::string_view campo) {
+    return contiene_esatto(campo, "[") && contiene_esatto(campo, "]") && !campo.starts_with('-');
+}
+
+// Curvature of a curve keyword, radians per metre: the class is the first of
+// the digits 1 to 6 found in the field; an "s" makes it a left turn.
+std::optional<double> curvatura(std::string_view campo) {
+    static constexpr double per_classe[] = {0.0001, 0.0002, 0.0004, 0.001, 0.002, 0.003};
+    for (int classe = 0; classe < 6; ++classe) {
+        if (campo.find(static_cast<char>('1' + classe)) != std::string_view::npos) {
+            const double k = per_classe[classe];
+            return contiene(campo, "s") ? -k : k;
+        }
+    }
+    return std::nullopt;
+}
+
+// The plan as it is drawn, one metre at a time from its last two points.
+class Tracciato {
+public:
+    explicit Tracciato(Planimetria& p) : p_(p) {}
+
+    std::int32_t punto() const { return p_.calcolati(); }
+
+    void dritto() {
+        const std::int32_t i = p_.calcolati();
+        const double x0 = p_.x(i - 2), y0 = p_.y(i - 2);
+        const double x1 = p_.x(i - 1), y1 = p_.y(i - 1);
+        p_.aggiungi(x1 + (x1 - x0), y1 + (y1 - y0));
+    }
+
+    void curva(double k) {
+        const std::int32_t i = p_.calcolati();
+        const double x0 = p_.x(i - 2), y0 = p_.y(i - 2);
+        const double x1 = p_.x(i - 1), y1 = p_.y(i - 1);
+        const double dx = x1 - x0;
+        const double dy = y1 - y0;
+        p_.aggiungi(x1 + (dx + k * dy), y1 + (dy - k * dx));
+    }
+
+private:
+    Planimetria& p_;
+};
+
+class LetturaLinea {
+public:
+    LetturaLinea(Scenario& s, LettoreCampi& campi) : s_(s), campi_(campi) {}
+
+    FineLinea leggi() {
+        if (!cerca_generale()) return {false, slot_};
+        if (!sezione_generale()) return {false, slot_};
+        if (!s_.percorso_dimensionato()) {
+            throw GuastoVoce(campi_.luogo(), "the general section has no line length (\"lunghezza percorso\")");
+        }
+        progressive_ordina(s_);
+        s_.n_montagne = 0;
+        if (s_.scrivi_linea != 0) s_.planimetria.semina();
+        if (!parte_elementi()) return {false, slot_};
+        completa();
+        return {true, slot_};
+    }
+
+private:
+    // Everything up to the first field holding "[generale]" is skipped.
+    bool cerca_generale() {
+        while (true) {
+            bool trovato = false;
+            if (!campi_.fine()) {
+                trovato = contiene(campi_.campo_testo(), "[generale]");
+                if (!campi_.fine()) {
+                    if (trovato) return true;
+                    continue;
+                }
+            }
+            avviso(s_, campi_.luogo(), 102, std::nullopt, std::nullopt,
+                   "the line description has no \"[generale]\" heading before its end");
+            return false;
+        }
+    }
+
+    // The general section; false on a stop.
+    bool sezione_generale() {
+        while (!campi_.fine()) {
+            std::string_view campo = campi_.campo_testo();
+            if (campi_.fine()) break;
+            for (int n = 0; n < commenti_generale && contiene(campo, "-"); ++n) campo = campi_.campo_testo();
+            const Luogo luogo = campi_.luogo();
+
+            if (contiene(campo, "lunghezza") && contiene(campo, "percorso")) {
+                if (!lunghezza(luogo)) return false;
+            }
+            const auto progressiva = [&](const char* quale, int indice) {
+                if (contiene_esatto(campo, "progressiva") && contiene_esatto(campo, quale)) {
+                    Voce& v = s_.voce(indice);
+                    v.inizio = campi_.campo_numero();
+                    v.fine = campi_.campo_numero();
+                    v.posizione = campi_.campo_numero();
+                }
+            };
+            progressiva("tre", indice_voce::progressiva_tre);
+            progressiva("due", indice_voce::progressiva_due);
+            progressiva("uno", indice_voce::progressiva_uno);
+            Voce& linea = s_.voce(indice_voce::linea);
+            if (contiene_esatto(campo, "sfondo") && contiene_esatto(campo, "uno")) linea.inizio = campi_.campo_numero();
+            if (contiene_esatto(campo, "sfondo") && contiene_esatto(campo, "due")) linea.posizione = campi_.campo_numero();
+            if (contiene_esatto(campo, "sfondo") && contiene_esatto(campo, "tre")) linea.fine = campi_.campo_numero();
+            if (contiene_esatto(campo, "segnali") && contiene_esatto(campo, "ripetizione")) {
+                if (!ripetizione_segnali(campo, luogo)) return false;
+            }
+            if (intestazione(campo)) break;
+        }
+        return true;
+    }
+
+    bool lunghezza(Luogo luogo) {
+        const std::int32_t l = campi_.campo_numero();
+        s_.voce(indice_voce::parametri_treno).fine = l;
+        if (l < 0 || l > lunghezza_massima) {
+            avviso(s_, luogo, 1, std::nullopt, std::nullopt,
+                   "line length " + metri(l) + ": outside 0 to " + metri(lunghezza_massima));
+            return false;
+        }
+        s_.lunghezza_estesa = l + prolungamento;
+        s_.ultima_cella = static_cast<std::int32_t>(arrotonda(s_.lunghezza_estesa, 50));
+        s_.percorso.assign(static_cast<std::size_t>(s_.ultima_cella) + 1, Cella{});
+        if (s_.scrivi_linea != 0) {
+            s_.planimetria.dimensiona(s_.lunghezza_estesa);
+        } else {
+            s_.planimetria.svuota();
+        }
+        return true;
+    }
+
+    bool ripetizione_segnali(std::string_view campo, Luogo luogo) {
+        Voce& treno = s_.voce(indice_voce::treno);
+        treno.inizio = campi_.campo_numero();
+        treno.fine = campi_.campo_numero();
+        if (treno.inizio % 50 != 0) {
+            avviso(s_, luogo, 3, std::nullopt, std::nullopt,
+                   "cab-signal section: start " + metri(treno.inizio) + " is not a multiple of 50 m");
+            return false;
+        }
+        if (treno.fine % 50 != 0) {
+            avviso(s_, luogo, 4, std::nullopt, std::nullopt,
+                   "cab-signal section: end " + metri(treno.fine) + " is not a multiple of 50 m");
+            return false;
+        }
+        if (contiene_esatto(campo, "4")) {
+            treno.posizione = 4;
+        } else if (contiene_esatto(campo, "9")) {
+            treno.posizione = 9;
+        } else {
+            avviso(s_, luogo, 5, std::nullopt, std::nullopt,
+                   "cab-signal section: the keyword names neither the 4-code nor the 9-code system");
+            return false;
+        }
+        if (treno.fine == 0) treno.posizione = 0;
+        return true;
+    }
+
+    // A feature may not begin beyond metre 50 * ultima_cella - 100.
+    bool oltre_percorso(std::int32_t p, Luogo luogo, const char* cosa) {
+        if (std::int64_t{s_.ultima_cella} * 50 >= std::int64_t{p} + 100) return false;
+        avviso(s_, luogo, 15, p, std::nullopt,
+               std::string(cosa) + " at " + metri(p) + ": beyond the end of the track (last cell " +
+                   std::to_string(s_.ultima_cella) + ")");
+        fine_elementi_ = true;
+        return true;
+    }
+
+    // The cell CLng(p / 50 + 1) of a point feature; a position before the
+    // start of the line has none.
+    std::int64_t cella_di_punto(std::int32_t p, Luogo luogo, const char* cosa) {
+        const std::int64_t c = arrotonda(std::int64_t{p} + 50, 50);
+        if (!s_.cella_esiste(c)) {
+            throw GuastoVoce(luogo, std::string(cosa) + " at " + metri(p) + ": cell " + std::to_string(c) +
+                                        " lies outside the track");
+        }
+        return c;
+    }
+
+    // Writes the current gradient into the next cell of the fill.
+    void riempi(Luogo luogo) {
+        if (!s_.cella_esiste(riempimento_)) {
+            throw GuastoVoce(luogo, "gradient fill: cell " + std::to_string(riempimento_) +
+                                        " lies beyond the end of the track (too many gradient entries on the same cells)");
+        }
+        s_.cella(riempimento_).pendenza = basso_8(pendenza_corrente_ + 100);
+        ++riempimento_;
+    }
+
+    // The feature part; false on a stop. A status 15 ends it with true.
+    bool parte_elementi() {
+        while (!campi_.fine()) {
+            std::string_view campo = campi_.campo_testo();
+            if (campi_.fine()) break;
+            bool finito = false;
+            for (int n = 0; n < commenti_elementi && contiene(campo, "-"); ++n) {
+                campo = campi_.campo_testo();
+                if (campi_.fine()) {
+                    finito = true;
+                    break;
+                }
+            }
+            if (finito) break;
+            const Luogo luogo = campi_.luogo();
+
+            if (contiene(campo, "pendenza")) pendenza(luogo);
+            if (fine_elementi_) return true;
+            if (s_.scrivi_linea != 0 && contiene(campo, "curva")) {
+                if (!curva(campo, luogo)) return false;
+                if (fine_elementi_) return true;
+            }
+            if (contiene(campo, "montagna")) montagna(luogo);
+            if (fine_elementi_) return true;
+            if (contiene(campo, "indicatori_v")) {
+                if (!indicatore(luogo)) return false;
+                if (fine_elementi_) return true;
+            }
+            if (contiene(campo, "cartello") && contiene(campo, "indicat")) {
+                if (!cartello(luogo)) return false;
+                if (fine_elementi_) return true;
+            }
+        }
+        return true;
+    }
+
+    void pendenza(Luogo luogo) {
+        const std::int32_t p = campi_.campo_numero();
+        const std::int32_t g = campi_.campo_numero();
+        if (oltre_percorso(p, luogo, "gradient")) return;
+        if (g < pendenza_minima || g > pendenza_massima) {
+            throw GuastoVoce(luogo, "gradient at " + metri(p) + ": " + std::to_string(g) +
+                                        " per mille is outside -100 to 155");
+        }
+        const std::int64_t c = arrotonda(p, 50);
+        if (c > 0) {
+            do {
+                riempi(luogo);
+            } while (riempimento_ < c);
+        }
+        pendenza_corrente_ = g;
+    }
+
+    bool curva(std::string_view campo, Luogo luogo) {
+        const std::int32_t inizio = campi_.campo_numero();
+        const std::int32_t lunghezza = campi_.campo_numero();
+        if (oltre_percorso(inizio, luogo, "curve")) return true;
+        const std::optional<double> k = curvatura(campo);
+        if (!k) {
+            avviso(s_, luogo, 103, std::nullopt, std::nullopt,
+                   "curve at " + metri(inizio) + ": the keyword \"" + std::string(campo) + "\" has no class digit 1 to 6");
+            return false;
+        }
+        const std::int64_t fine = std::int64_t{inizio} + lunghezza;
+        const std::int64_t ultimo_punto = std::int64_t{s_.lunghezza_estesa} - 2;
+        if (fine > ultimo_punto) {
+            avviso(s_, luogo, 103, std::nullopt, std::nullopt,
+                   "curve at " + metri(inizio) + ", " + metri(lunghezza) + " long: runs past the plan, whose last point is metre " +
+                       std::to_string(ultimo_punto));
+            return false;
+        }
+        Tracciato t(s_.planimetria);
+        const auto oltre_limite = [&] {
+            if (t.punto() <= limite_punti) return false;
+            avviso(s_, luogo, 103, std::nullopt, std::nullopt,
+                   "curve at " + metri(inizio) + ": the plan passes point " + std::to_string(limite_punti));
+            return true;
+        };
+        while (t.punto() <= inizio) {
+            t.dritto();
+            if (oltre_limite()) return false;
+        }
+        while (t.punto() <= fine) {
+            t.curva(*k);
+            if (oltre_limite()) return false;
+        }
+        return true;
+    }
+
+    void montagna(Luogo luogo) {
+        const std::int32_t a = campi_.campo_numero();
+        const std::int32_t b = campi_.campo_numero();
+        std::int32_t t = campi_.campo_numero();
+        if (oltre_percorso(a, luogo, "mountain zone")) return;
+        const std::string zona = "mountain zone " + metri(a) + " to " + metri(b);
+        switch (memo_montagna(s_, a, b, t)) {
+            case EsitoMontagna::registrata:
+                return;
+            case EsitoMontagna::troppe_zone:
+                throw GuastoVoce(luogo, zona + ": the line already has " + std::to_string(massimo_montagne) +
+                                            " mountain zones");
+            case EsitoMontagna::fuori_percorso:
+                if (arrotonda(a, 50) >= 0) {
+                    // The zone begins on the track and ends beyond it.
+                    avviso(s_, luogo, 15, b, arrotonda(std::int64_t{b} - 50, 50),
+                           zona + ": its end lies beyond the end of the track (last cell " +
+                               std::to_string(s_.ultima_cella) + ")");
+                    fine_elementi_ = true;
+                    return;
+                }
+                throw GuastoVoce(luogo, zona + ": covers cells outside the track");
+        }
+    }
+
+    bool indicatore(Luogo luogo) {
+        std::int32_t v[9];
+        for (std::int32_t& x : v) x = campi_.campo_numero();
+        if (oltre_percorso(v[0], luogo, "speed board")) return true;
+        cella_di_punto(v[0], luogo, "speed board");
+        return memo_indicatori_v_max(s_, luogo, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]);
+    }
+
+    bool cartello(Luogo luogo) {
+        const std::int32_t p = campi_.campo_numero();
+        const std::string_view testo = campi_.campo_testo();
+        if (oltre_percorso(p, luogo, "indication board")) return true;
+        const std::int64_t c = cella_di_punto(p, luogo, "indication board");
+        Cella& cella = s_.cella(c);
+        if (!cella.libera()) {
+            avviso(s_, luogo, 6, p, c,
+                   "indication board at " + metri(p) + ": cell " + std::to_string(c) + " already holds " +
+                       contenuto_cella(cella));
+            return false;
+        }
+        if (slot_ < 0) {
+            throw GuastoVoce(luogo, "indication board at " + metri(p) +
+                                        ": the entry table has no room for another board text (" +
+                                        std::to_string(indice_voce::primo_cartello + 1) + " at most)");
+        }
+        cella.tipo = tipo_cella::cartello;
+        cella.valore_1 = static_cast<std::int16_t>(slot_);
+        s_.voce(slot_).nome = std::string(testo);
+        --slot_;
+        return true;
+    }
+
+    // The end of the line text: the last gradient runs on to cell
+    // ultima_cella - 3 (at least one cell is written) and the plan runs
+    // straight on to metre lunghezza_estesa - 2.
+    void completa() {
+        do {
+            riempi(campi_.luogo());
+        } while (riempimento_ < std::int64_t{s_.ultima_cella} - 2);
+        if (s_.scrivi_linea != 0) {
+            Tracciato t(s_.planimetria);
+            while (t.punto() <= s_.lunghezza_estesa - 2) t.dritto();
+        }
+    }
+
+    Scenario& s_;
+    LettoreCampi& campi_;
+    std::int32_t slot_ = indice_voce::primo_cartello;
+    std::int64_t riempimento_ = 0;       // next cell of the gradient fill
+    std::int32_t pendenza_corrente_ = 0;  // per mille
+    bool fine_elementi_ = false;          // a feature beyond the track ended the feature part
+};
+
+}  // namespace
+
+FineLinea leggi_linea(Scenario& s, LettoreCampi& campi) { return LetturaLinea(s, campi).leggi(); }
 
 }  // namespace compattatore

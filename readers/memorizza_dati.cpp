@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "readers/guasto_voce.hpp"
+
 namespace compattatore {
 
 void segnala(Scenario& s, Sorgente sorgente, Luogo luogo, std::int32_t codice,
@@ -47,7 +49,8 @@ EsitoLettura memorizza_dati(Scenario& s, const Descrizioni& d) {
     } catch (const std::exception& guasto) {
         // One handler for every run-time failure of the step: both texts are
         // given up, the status is 25.
-        const Luogo luogo = attiva == Sorgente::linea ? linea.luogo() : (treno ? treno->luogo() : Luogo{});
+        Luogo luogo = attiva == Sorgente::linea ? linea.luogo() : (treno ? treno->luogo() : Luogo{});
+        if (const auto* voce = dynamic_cast<const GuastoVoce*>(&guasto)) luogo = voce->luogo();
         segnala(s, attiva, luogo, 25, std::nullopt, std::nullopt, guasto.what());
         esito.elimina_linea = true;
         esito.elimina_treno = d.treno.has_value();

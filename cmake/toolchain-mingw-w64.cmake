@@ -1,0 +1,18 @@
+# Cross-build for 64-bit Windows with MinGW-w64 (Debian's g++-mingw-w64-x86-64):
+#   cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-w64.cmake -DCOMPATTATORE_TESTS=OFF
+# The executables are linked statically, so they need no DLL beside them.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(COMPATTATORE_MINGW_PREFIX x86_64-w64-mingw32)
+set(CMAKE_CXX_COMPILER ${COMPATTATORE_MINGW_PREFIX}-g++)
+set(CMAKE_C_COMPILER ${COMPATTATORE_MINGW_PREFIX}-gcc)
+set(CMAKE_RC_COMPILER ${COMPATTATORE_MINGW_PREFIX}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${COMPATTATORE_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")

@@ -1,0 +1,38 @@
+// The application folder on Windows: the folder of the running module, from
+// the wide-character API, so a folder whose name is not ASCII (or not in the
+// ANSI code page) is found as it is.
+#include <stdexcept>
+#include <string>
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include "platform/cartella_applicazione.hpp"
+
+namespace compattatore {
+
+std::filesystem::path cartella_applicazione() {
+    // Long paths can exceed MAX_PATH: grow the buffer until the name fits.
+    std::wstring nome(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, nome.data(), static_cast<DWORD>(nome.size()));
+        if (n == 0) {
+            throw std::runtime_error("cannot find the program's own folder: error " +
+                                     std::to_string(GetLastError()));
+        }
+        if (n < nome.size()) {
+            nome.resize(n);
+            break;
+        }
+        if (nome.size() >= 32768) throw std::runtime_error("cannot find the program's own folder: path too long");
+        nome.resize(nome.size() * 2);
+    }
+    return std::filesystem::path(nome).parent_path();
+}
+
+}  // namespace compattatore

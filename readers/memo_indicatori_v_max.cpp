@@ -1,0 +1,53 @@
+#include "readers/memo_indicatori_v_max.hpp"
+
+#include <string>
+
+#include "model/arrotonda.hpp"
+#include "readers/contenuto_cella.hpp"
+#include "readers/guasto_voce.hpp"
+#include "readers/memorizza_dati.hpp"
+
+namespace compattatore {
+
+namespace {
+std::int16_t in_16_bit(Luogo luogo, std::int32_t posizione, std::int64_t v, const char* cosa) {
+    if (!entra_in<std::int16_t>(v)) {
+        throw GuastoVoce(luogo, "speed board at " + std::to_string(posizione) + " m: " + cosa + " " +
+                                    std::to_string(v) + " does not fit 16 bits");
+    }
+    return static_cast<std::int16_t>(v);
+}
+}  // namespace
+
+bool memo_indicatori_v_max(Scenario& s, Luogo luogo, std::int32_t posizione, std::int32_t vas, std::int32_t vbs,
+                           std::int32_t vcs, std::int32_t strisces, std::int32_t vad, std::int32_t vbd,
+                           std::int32_t vcd, std::int32_t strisced) {
+    const std::int64_t c = arrotonda(std::int64_t{posizione} + 50, 50);
+    Cella& cella = s.cella(c);
+    if (!cella.libera()) {
+        segnala(s, Sorgente::linea, luogo, 21, posizione, c,
+                "speed board at " + std::to_string(posizione) + " m: cell " + std::to_string(c) +
+                    " already holds " + contenuto_cella(cella));
+        return false;
+    }
+
+    // CInt(v_s * 20 + v_d / 5) = (100 * v_s + v_d) / 5, rounded.
+    const auto lato = [](std::int32_t v_s, std::int32_t v_d) {
+        return arrotonda(100 * std::int64_t{v_s} + v_d, 5);
+    };
+    const std::int16_t v1 = in_16_bit(luogo, posizione, lato(vas, vad), "first packed speed");
+    const std::int16_t v2 = in_16_bit(luogo, posizione, lato(vbs, vbd), "second packed speed");
+    const std::int16_t v3 = in_16_bit(luogo, posizione, lato(vcs, vcd), "third packed speed");
+    const std::int16_t s_s = in_16_bit(luogo, posizione, strisces, "side-s stripe count");
+    const std::int16_t s_d = in_16_bit(luogo, posizione, strisced, "side-d stripe count");
+    const std::int16_t v4 = in_16_bit(luogo, posizione, std::int64_t{s_s} * 10 + s_d, "packed stripe counts");
+
+    cella.tipo = tipo_cella::indicatore_v_max;
+    cella.valore_1 = v1;
+    cella.valore_2 = v2;
+    cella.valore_3 = v3;
+    cella.valore_4 = v4;
+    return true;
+}
+
+}  // namespace compattatore

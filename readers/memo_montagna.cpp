@@ -1,0 +1,40 @@
+#include "readers/memo_montagna.hpp"
+
+#include "model/arrotonda.hpp"
+
+namespace compattatore {
+
+EsitoMontagna memo_montagna(Scenario& s, std::int32_t inizio, std::int32_t fine, std::int32_t& tipo) {
+    const std::int64_t prima = arrotonda(inizio, 50);
+    const std::int64_t ultima = arrotonda(std::int64_t{fine} - 50, 50);
+    if (s.n_montagne >= massimo_montagne) return EsitoMontagna::troppe_zone;
+    if (prima <= ultima && (!s.cella_esiste(prima) || !s.cella_esiste(ultima))) {
+        return EsitoMontagna::fuori_percorso;
+    }
+
+    bool segnali = false;
+    if (tipo > 10) {
+        tipo -= 10;
+        segnali = true;
+    }
+    s.n_montagne += 1;
+    const std::int32_t n = s.n_montagne;
+    s.montagne_inizio.at(static_cast<std::size_t>(n)) = inizio;
+    s.montagne_fine.at(static_cast<std::size_t>(n)) = fine;
+    if (n > 1 && std::int64_t{inizio} - s.montagne_fine.at(static_cast<std::size_t>(n - 1)) <= 150) {
+        tipo = 3;
+    }
+
+    std::int64_t conteggio = 0;
+    for (std::int64_t i = prima; i <= ultima; ++i) {
+        Cella& c = s.cella(i);
+        ++conteggio;
+        c.montagna = basso_8(tipo);
+        if (segnali && conteggio % 4 == 0 && c.tipo == tipo_cella::vuota) {
+            c.tipo = tipo_cella::segnale_montagna;
+        }
+    }
+    return EsitoMontagna::registrata;
+}
+
+}  // namespace compattatore
