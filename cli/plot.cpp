@@ -50,7 +50,7 @@ std::string f(double v) { return numero_svg(v); }
 // ---- layout ----------------------------------------------------------------
 
 constexpr double larghezza = 1400;
-constexpr double altezza = 1060;
+constexpr double altezza = 1040;
 constexpr double margine_sx = 90;
 constexpr double margine_dx = 40;
 constexpr double largo = larghezza - margine_sx - margine_dx;
@@ -64,8 +64,8 @@ constexpr Pannello quota{440, 160};
 constexpr double banda_y = 602;  // gradient band under the elevation
 constexpr double banda_h = 18;
 constexpr Pannello velocita{660, 160};
-constexpr Pannello segni{850, 84};
-constexpr double legenda_y = 995;
+constexpr Pannello segni{850, 100};
+constexpr double legenda_y = 1012;
 
 namespace colore {
 constexpr const char* linea = "#333333";
@@ -155,6 +155,37 @@ struct Disegno {
     double X(double metro) const { return margine_sx + metro / metri_totali * largo; }
 };
 
+// Horizontal lanes for labels: a label takes the first lane where it clears
+// the labels already there; when none is free, the lane that frees first.
+class Corsie {
+public:
+    explicit Corsie(int n) : fine_(static_cast<std::size_t>(n), -1e300) {}
+    int prendi(double da, double a) {
+        std::size_t scelta = 0;
+        for (std::size_t i = 0; i < fine_.size(); ++i) {
+            if (da > fine_[i] + 6) {
+                scelta = i;
+                fine_[i] = a;
+                return static_cast<int>(i);
+            }
+            if (fine_[i] < fine_[scelta]) scelta = i;
+        }
+        fine_[scelta] = std::max(fine_[scelta], a);
+        return static_cast<int>(scelta);
+    }
+    bool libera(double da) const { return da > fine_[0] + 6; }
+
+private:
+    std::vector<double> fine_;
+};
+
+// The width of a UTF-8 label in a sans-serif face, estimated.
+double larghezza_testo(const std::string& utf8, double corpo) {
+    std::size_t caratteri = 0;
+    for (const char c : utf8) caratteri += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return static_cast<double>(caratteri) * corpo * 0.6;
+}
+
 std::string quanti(std::size_t k, const std::string& cosa) {
     return std::to_string(k) + " " + cosa + (k == 1 ? "" : "s");
 }
@@ -219,7 +250,7 @@ void disegna_mappa(Svg& s, const Disegno& d) {
         const double v = -p.x(i) * m.sin_a + p.y(i) * m.cos_a;
         umin = std::min(umin, u), umax = std::max(umax, u), vmin = std::min(vmin, v), vmax = std::max(vmax, v);
     }
-    const double bordo_o = 60, bordo_v = 70;  // room for the labels
+    const double bordo_o = 90, bordo_v = 80;  // room for the labels
     const double du = std::max(umax - umin, 1.0), dv = std::max(vmax - vmin, 1.0);
     m.scala = std::min((w - 2 * bordo_o) / du, (h - 2 * bordo_v) / dv);
     m.ox = x0 + w / 2 - (umin + umax) / 2 * m.scala;
@@ -236,68 +267,88 @@ void disegna_mappa(Svg& s, const Disegno& d) {
     const Punto inizio = m.pixel(p.x(0), p.y(0));
     const Punto fine = m.pixel(p.x(fine_linea), p.y(fine_linea));
     s.vuoto("circle", {{"cx", f(inizio.x)}, {"cy", f(inizio.y)}, {"r", "4"}, {"fill", colore::linea}});
-    testo(s, inizio.x, inizio.y + 22, "start 0 km", {{"text-anchor", "middle"}, {"font-size", "11"}});
+    testo(s, inizio.x - 8, inizio.y + 4, "0 km", {{"text-anchor", "end"}, {"font-size", "11"}});
     s.vuoto("circle", {{"cx", f(fine.x)}, {"cy", f(fine.y)}, {"r", "4"}, {"fill", colore::linea}});
-    testo(s, fine.x, fine.y + 22, "end " + km(d.lunghezza_linea) + " km",
-          {{"text-anchor", "middle"}, {"font-size", "11"}});
+    testo(s, fine.x + 8, fine.y + 4, km(d.lunghezza_linea) + " km", {{"font-size", "11"}});
 
     auto punto_a = [&](double metro) {
         const auto i = static_cast<std::int32_t>(std::clamp<double>(metro, 0, fine_linea));
         return m.pixel(p.x(i), p.y(i));
     };
-    // Features: boards below the line, stations and signals above it.
-    int alterna = 0;
+    // Stations and signals are labelled above the line, boards below it; each
+    // label takes the first free lane, with a leader line to its point.
+    struct Etichetta {
+        Punto q;
+        std::string classe, titolo, testo;
+        const char* colore;
+        double corpo;
+        bool grassetto;
+        int gruppo;  // 0 above, 1 speed boards below, 2 text boards below
+        std::uint8_t tipo;
+    };
+    std::vector<Etichetta> et;
     for (const Oggetto& o : d.oggetti) {
         const Cella& c = d.celle[static_cast<std::size_t>(o.cella)];
         const Punto q = punto_a(o.metro);
         if (c.tipo == tipo_cella::cartello) {
             const std::int16_t i = c.valore_1;
             const std::string t = (i >= 0 && i < numero_voci) ? utf8_da_1252(d.voci[static_cast<std::size_t>(i)].nome) : "";
-            s.apri("g", {{"class", "map-text-board"}});
-            s.testo("title", {}, "text board at " + km(o.metro) + " km: " + t);
-            s.vuoto("rect", {{"x", f(q.x - 3.5)}, {"y", f(q.y - 3.5)}, {"width", "7"}, {"height", "7"},
-                             {"fill", colore::cartello}, {"transform", "rotate(45 " + f(q.x) + " " + f(q.y) + ")"}});
-            const double ly = q.y + 14 + 12 * (alterna++ % 3);
-            testo(s, q.x + 4, ly, t,
-                  {{"font-size", "10"}, {"fill", colore::cartello},
-                   {"transform", "rotate(35 " + f(q.x + 4) + " " + f(ly) + ")"}});
-            s.chiudi();
+            et.push_back({q, "map-text-board", "text board at " + km(o.metro) + " km: " + t, t, colore::cartello, 10,
+                          false, 2, c.tipo});
         } else if (c.tipo == tipo_cella::indicatore_v_max) {
             const LatiIndicatore a = lati_indicatore(c.valore_1);
-            s.apri("g", {{"class", "map-speed-board"}});
-            s.testo("title", {}, "speed board at " + km(o.metro) + " km: " + n(a.lato_s) + " km/h");
-            s.vuoto("path", {{"d", Tracciato().muovi(q.x, q.y + 3).linea(q.x - 4.5, q.y + 10).linea(q.x + 4.5, q.y + 10).chiudi().dati()},
-                             {"fill", colore::indicatore}});
-            testo(s, q.x, q.y + 22, n(a.lato_s), {{"text-anchor", "middle"}, {"font-size", "10"}, {"fill", colore::indicatore}});
-            s.chiudi();
+            et.push_back({q, "map-speed-board", "speed board at " + km(o.metro) + " km: " + o.parole, n(a.lato_s),
+                          colore::indicatore, 10, false, 1, c.tipo});
         } else if (c.tipo == tipo_cella::segnale) {
-            s.apri("g", {{"class", "map-signal"}});
-            s.testo("title", {}, "signal at " + km(o.metro) + " km (cell " + n(o.cella) + ")");
-            s.vuoto("line", {{"x1", f(q.x)}, {"y1", f(q.y)}, {"x2", f(q.x)}, {"y2", f(q.y - 16)},
-                             {"stroke", colore::segnale}, {"stroke-width", "1.5"}});
-            s.vuoto("circle", {{"cx", f(q.x)}, {"cy", f(q.y - 19)}, {"r", "3.5"}, {"fill", colore::segnale}});
-            testo(s, q.x + 6, q.y - 24, "signal " + km(o.metro),
-                  {{"font-size", "10"}, {"fill", colore::segnale}});
-            s.chiudi();
+            et.push_back({q, "map-signal", "signal at " + km(o.metro) + " km (cell " + n(o.cella) + ")",
+                          "signal " + km(o.metro), colore::segnale, 10, false, 0, c.tipo});
         }
     }
-    int k = 0;
     for (const int i : d.classi.stazioni) {
         const Voce& v = d.voci[static_cast<std::size_t>(i)];
-        const Punto q = punto_a(v.posizione);
-        const double ly = q.y - 36 - 14 * (k++ % 2);
-        s.apri("g", {{"class", "map-station"}});
-        s.testo("title", {}, "station " + utf8_da_1252(v.nome) + " at " + km(v.posizione) + " km");
-        s.vuoto("line", {{"x1", f(q.x)}, {"y1", f(q.y)}, {"x2", f(q.x)}, {"y2", f(ly + 4)}, {"stroke", colore::stazione},
-                         {"stroke-width", "1"}});
-        s.vuoto("circle", {{"cx", f(q.x)}, {"cy", f(q.y)}, {"r", "5.5"}, {"fill", "white"}, {"stroke", colore::stazione},
-                           {"stroke-width", "2.5"}});
-        testo(s, q.x, ly, utf8_da_1252(v.nome),
-              {{"text-anchor", "middle"}, {"font-size", "12"}, {"font-weight", "bold"}, {"fill", colore::stazione}});
+        et.push_back({punto_a(v.posizione), "map-station",
+                      "station " + utf8_da_1252(v.nome) + " at " + km(v.posizione) + " km", utf8_da_1252(v.nome),
+                      colore::stazione, 12, true, 0, tipo_cella::fermata});
+    }
+    std::stable_sort(et.begin(), et.end(), [](const Etichetta& a, const Etichetta& b) { return a.q.x < b.q.x; });
+    Corsie corsie[3] = {Corsie(5), Corsie(3), Corsie(5)};
+    const double base[3] = {-30, 24, 46};
+    const double passo[3] = {-14, 11, 13};
+    for (const Etichetta& e : et) {
+        const double lw = larghezza_testo(e.testo, e.corpo);
+        const double lx = std::clamp(e.q.x - lw / 2, x0 + 4, x0 + w - 4 - lw);
+        const int corsia = corsie[e.gruppo].prendi(lx, lx + lw);
+        const double ly = e.q.y + base[e.gruppo] + passo[e.gruppo] * corsia;
+        s.apri("g", {{"class", e.classe}});
+        s.testo("title", {}, e.titolo);
+        const double aggancio = e.gruppo == 0 ? ly + 3 : ly - e.corpo;
+        s.vuoto("line", {{"x1", f(e.q.x)}, {"y1", f(e.q.y)}, {"x2", f(std::clamp(e.q.x, lx, lx + lw))}, {"y2", f(aggancio)},
+                         {"stroke", e.colore}, {"stroke-width", "0.8"}, {"stroke-opacity", "0.6"}});
+        if (e.tipo == tipo_cella::cartello) {
+            s.vuoto("rect", {{"x", f(e.q.x - 3.5)}, {"y", f(e.q.y - 3.5)}, {"width", "7"}, {"height", "7"},
+                             {"fill", e.colore}, {"transform", "rotate(45 " + f(e.q.x) + " " + f(e.q.y) + ")"}});
+        } else if (e.tipo == tipo_cella::indicatore_v_max) {
+            s.vuoto("path", {{"d", Tracciato().muovi(e.q.x, e.q.y + 2).linea(e.q.x - 4.5, e.q.y + 9).linea(e.q.x + 4.5, e.q.y + 9).chiudi().dati()},
+                             {"fill", e.colore}});
+        } else if (e.tipo == tipo_cella::segnale) {
+            s.vuoto("circle", {{"cx", f(e.q.x)}, {"cy", f(e.q.y)}, {"r", "4"}, {"fill", e.colore}});
+        } else {
+            s.vuoto("circle", {{"cx", f(e.q.x)}, {"cy", f(e.q.y)}, {"r", "5.5"}, {"fill", "white"}, {"stroke", e.colore},
+                               {"stroke-width", "2.5"}});
+        }
+        Attributi a{{"font-size", f(e.corpo)}, {"fill", e.colore}};
+        if (e.grassetto) a.push_back({"font-weight", "bold"});
+        testo(s, lx, ly, e.testo, a);
         s.chiudi();
     }
     // Scale bar, bottom left.
-    const double metri_barra = passo_tondo(w / 5 / m.scala, 1);
+    double metri_barra = 1;
+    {
+        // The largest 1, 2 or 5 x 10^k that spans at most a fifth of the map.
+        const double g = w / 5 / m.scala;
+        const double p10 = std::pow(10.0, std::floor(std::log10(g)));
+        metri_barra = (g / p10 >= 5 ? 5 : g / p10 >= 2 ? 2 : 1) * p10;
+    }
     const double bx = x0 + 16, by = y0 + h - 16, bw = metri_barra * m.scala;
     s.apri("g", {{"id", "map-scale"}});
     s.vuoto("path", {{"d", Tracciato().muovi(bx, by - 5).linea(bx, by).linea(bx + bw, by).linea(bx + bw, by - 5).dati()},
@@ -449,24 +500,30 @@ void disegna_segni(Svg& s, const Disegno& d) {
     cornice(s, d, segni);
     testo(s, margine_sx + 8, segni.y - 8, "Stations, signals and code points",
           {{"font-size", "13"}, {"font-weight", "bold"}, {"fill", "#555555"}});
-    const double r_staz = segni.y + 20, r_seg = segni.y + 48, r_cod = segni.y + 72;
+    const double r_staz = segni.y + 24, r_seg = segni.y + 62, r_cod = segni.y + 86;
     testo(s, margine_sx - 6, r_staz + 4, "stations", {{"text-anchor", "end"}, {"font-size", "11"}, {"fill", "#444444"}});
     testo(s, margine_sx - 6, r_seg + 4, "signals", {{"text-anchor", "end"}, {"font-size", "11"}, {"fill", "#444444"}});
     testo(s, margine_sx - 6, r_cod + 4, "code points", {{"text-anchor", "end"}, {"font-size", "11"}, {"fill", "#444444"}});
-    int k = 0;
+    // Station labels right of the marker (left of it near the right edge), in
+    // two lanes above and below the markers.
+    Corsie corsie(2);
     for (const int i : d.classi.stazioni) {
         const Voce& v = d.voci[static_cast<std::size_t>(i)];
         const double x = d.X(v.posizione);
+        const std::string etichetta = utf8_da_1252(v.nome) + " " + ora(v.orario);
+        const double lw = larghezza_testo(etichetta, 11);
+        const bool a_sinistra = x + 9 + lw > margine_sx + largo - 4;
+        const double lx = a_sinistra ? x - 9 - lw : x + 9;
+        const int corsia = corsie.prendi(lx, lx + lw);
         s.apri("g", {{"class", "station-marker"}});
         s.testo("title", {}, "station " + n(i) + " " + utf8_da_1252(v.nome) + ": position " + n(v.posizione) +
                                  " m, zone " + n(v.inizio) + " to " + n(v.fine) + " m, " + ora(v.orario));
         s.vuoto("path", {{"d", Tracciato().muovi(x, r_staz - 6).linea(x - 6, r_staz + 5).linea(x + 6, r_staz + 5).chiudi().dati()},
                          {"fill", colore::stazione}});
-        const bool a_sinistra = (k++ % 2) == 1;
-        testo(s, a_sinistra ? x - 9 : x + 9, r_staz + 4, utf8_da_1252(v.nome) + " " + ora(v.orario),
-              {{"font-size", "11"}, {"fill", colore::stazione}, {"text-anchor", a_sinistra ? "end" : "start"}});
+        testo(s, lx, r_staz + (corsia == 0 ? -4 : 14), etichetta, {{"font-size", "11"}, {"fill", colore::stazione}});
         s.chiudi();
     }
+    Corsie corsia_segnali(1);
     for (const Oggetto& o : d.oggetti) {
         const Cella& c = d.celle[static_cast<std::size_t>(o.cella)];
         const double x = d.X(o.metro);
@@ -476,7 +533,11 @@ void disegna_segni(Svg& s, const Disegno& d) {
             s.vuoto("line", {{"x1", f(x)}, {"y1", f(r_seg + 8)}, {"x2", f(x)}, {"y2", f(r_seg - 4)},
                              {"stroke", colore::segnale}, {"stroke-width", "1.5"}});
             s.vuoto("circle", {{"cx", f(x)}, {"cy", f(r_seg - 7)}, {"r", "4"}, {"fill", colore::segnale}});
-            testo(s, x + 7, r_seg + 4, km(o.metro) + " km", {{"font-size", "10"}, {"fill", colore::segnale}});
+            const std::string etichetta = km(o.metro) + " km";
+            if (corsia_segnali.libera(x + 7)) {
+                corsia_segnali.prendi(x + 7, x + 7 + larghezza_testo(etichetta, 10));
+                testo(s, x + 7, r_seg + 4, etichetta, {{"font-size", "10"}, {"fill", colore::segnale}});
+            }
             s.chiudi();
         } else if (c.tipo == tipo_cella::punto_codice || c.tipo == tipo_cella::abbattimento_zero) {
             s.apri("g", {{"class", "code-point-marker"}});

@@ -161,6 +161,11 @@ std::string ora(std::int64_t secondi) {
 }
 
 LatiIndicatore lati_indicatore(std::int16_t valore) {
+    // 20 x s + d / 5 with s = d is 101 x s / 5.
+    if ((valore * 5) % 101 == 0) {
+        const int s = valore * 5 / 101;
+        return LatiIndicatore{s, s};
+    }
     const std::int64_t s = div_giu(valore, 20);
     return LatiIndicatore{static_cast<int>(s), static_cast<int>((valore - 20 * s) * 5)};
 }

@@ -48,8 +48,10 @@ std::string genere_di(std::uint8_t tipo);
 // Seconds of the day as hh:mm:ss (negative values with a sign).
 std::string ora(std::int64_t secondi);
 
-// The speeds of one side of a speed board from its packed value
-// 20 x side s + side d / 5.
+// The speeds of the two sides of a speed board from one packed value
+// 20 x side s + side d / 5. The packing is not one-to-one once side d reaches
+// 100 km/h (2121 is 105 and 105, or 106 and 5), so the reading prefers equal
+// sides, the common case, and otherwise takes side d below 100 km/h.
 struct LatiIndicatore {
     int lato_s = 0;  // km/h
     int lato_d = 0;  // km/h

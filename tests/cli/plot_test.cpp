@@ -127,8 +127,9 @@ TEST(Significato, SpeedBoardSides) {
         std::int16_t valore;
         int s, d;
     };
-    // 20 x side s + side d / 5, so side d counts in steps of 5 km/h below 100.
-    const Caso casi[] = {{1212, 60, 60}, {1600, 80, 0}, {1719, 85, 95}, {0, 0, 0}, {-1, -1, 95}};
+    // 20 x side s + side d / 5: equal sides are preferred where the packing
+    // allows them (2121 is also 106 and 5), side d below 100 km/h otherwise.
+    const Caso casi[] = {{1212, 60, 60}, {2121, 105, 105}, {1600, 80, 0}, {1719, 85, 95}, {0, 0, 0}, {-1, -1, 95}};
     for (const Caso& c : casi) {
         const cli::LatiIndicatore l = cli::lati_indicatore(c.valore);
         EXPECT_EQ(l.lato_s, c.s) << c.valore;
