@@ -214,3 +214,45 @@ TEST(IspezionaUso, UsageErrors) {
 
 }  // namespace
 }  // namespace compattatore
+
+namespace compattatore {
+namespace {
+
+// The program's own files, as the program writes them in its folder.
+TEST(IspezionaProgramma, MainProgramsFilesShowTheEmbeddedScenario) {
+    CartellaTemporanea d;
+    fs::copy_file(COMPATTATORE_EXE, d / "compattatore");
+    ASSERT_EQ(prova::esegui((d / "compattatore").string(), {}, d.percorso()).stato, 0);
+    const prova::Esecuzione e =
+        prova::esegui(COMPATTATORE_CLI_EXE,
+                      {"inspect", "Valmora PR_Valmora PF_5286.dat", "Valmora PR_Valmora PF_5286.sim",
+                       "Valmora PR_Valmora PF_linea.dat"},
+                      d.percorso());
+    ASSERT_EQ(e.stato, 0) << e.err;
+    EXPECT_EQ(e.err, "");
+    const std::string attesi[] = {
+        "track file, 2001 cells (0 to 2000), 30015 bytes",
+        "line length: 93000 m",
+        "file mark: 5121 in cell 1",
+        "plain competition code: 2320, matches train \"5286\" on route \"Valmora PR_Valmora PF\"",
+        "cell 1733 (86600 m): signal, aspects 2/0, 3/0, 0/0, sx 2 dx 0 rapp 0, time 238",
+        "cell 1721 (86050 m): station stop of station 1 \"VALMORA P.R.\"",
+        "1 \"VALMORA P.R.\": kind 12, zone 85800 m to 86100 m, position 85950 m, time 13:41:00",
+        "2 \"VALMORA P.F.\": kind 4, zone 87750 m to 88200 m, position 87950 m, time 13:46:00",
+        "entry 80: \"(Cippo Km.)( 20+000  )\"",
+        "entry 79: \"(Cippo Km.)( 22+000  )\"",
+        "entry 78: \"(Cippo Km.)( 25+000  )\"",
+        "entry 77: \"(FINE COD.)\"",
+        "entry 76: \"(DEV. U.)\"",
+        "entry 75: \"(Cippo Km.)( 43+000  )\"",
+        "file mark: 610 in entry 85",
+        "weighted competition code: 31678, matches the names",
+        "clock: 13:40:45",
+        "computed: 99999 points (0 to 99998), 2 Empty after them",
+    };
+    for (const std::string& a : attesi) EXPECT_TRUE(contiene(e.out, a)) << a;
+    EXPECT_FALSE(contiene(e.out, "entry 74:"));
+}
+
+}  // namespace
+}  // namespace compattatore

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,6 +15,7 @@
 #include "cli/significato.hpp"
 #include "tests/cli/scenario_piccolo.hpp"
 #include "tests/support/cartella_temporanea.hpp"
+#include "tests/support/processo.hpp"
 #include "tests/support/xml.hpp"
 
 namespace compattatore {
@@ -224,6 +227,47 @@ TEST(Plot, ErrorsExitTwo) {
         EXPECT_NE(u.err.find(c.atteso), std::string::npos) << u.err;
     }
     EXPECT_FALSE(std::filesystem::exists(d / "y.svg"));
+}
+
+}  // namespace
+}  // namespace compattatore
+
+namespace compattatore {
+namespace {
+
+// The embedded scenario drawn from its exported descriptions (compiled in
+// memory) and from the program's own files: the same drawing, and nothing
+// written but the SVG.
+TEST(PlotProgramma, EmbeddedScenarioFromDescriptionsAndFromFilesAgree) {
+    CartellaTemporanea d;
+    const std::string cli_exe = COMPATTATORE_CLI_EXE;
+    ASSERT_EQ(prova::esegui(cli_exe, {"export", "testi"}, d.percorso()).stato, 0);
+    const auto prima = std::distance(std::filesystem::directory_iterator(d / "testi"), {});
+    const prova::Esecuzione e = prova::esegui(
+        cli_exe,
+        {"plot", "testi/Valmora PR_Valmora PF_linea.txt", "testi/Valmora PR_Valmora PF_5286-.txt", "-o", "testi/v.svg"},
+        d.percorso());
+    ASSERT_EQ(e.stato, 0) << e.err;
+    EXPECT_EQ(e.err, "");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(d / "testi"), {}), prima + 1);
+    const std::string svg = prova::leggi_tutto(d / "testi" / "v.svg");
+    const EsitoXml x = prova::analizza_xml(svg);
+    ASSERT_EQ(x.errore, "");
+    EXPECT_EQ(x.conta("g", "class", "station-marker"), 2u);
+    EXPECT_EQ(x.conta("g", "class", "signal-marker"), 1u);
+    EXPECT_EQ(x.conta("g", "class", "map-text-board"), 6u);
+    EXPECT_NE(svg.find("VALMORA P.R. 13:41:00"), std::string::npos);
+
+    std::filesystem::create_directory(d / "prog");
+    std::filesystem::copy_file(COMPATTATORE_EXE, d / "prog" / "compattatore");
+    ASSERT_EQ(prova::esegui((d / "prog" / "compattatore").string(), {}, d / "prog").stato, 0);
+    const prova::Esecuzione f = prova::esegui(
+        cli_exe,
+        {"plot", "--from-files", "Valmora PR_Valmora PF_linea.dat", "Valmora PR_Valmora PF_5286.sim",
+         "Valmora PR_Valmora PF_5286.dat", "-o", "w.svg"},
+        d / "prog");
+    ASSERT_EQ(f.stato, 0) << f.err;
+    EXPECT_EQ(prova::leggi_tutto(d / "prog" / "w.svg"), svg);
 }
 
 }  // namespace
