@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "model/scenario.hpp"
 #include "output/codici_gara.hpp"
 #include "output/file_binari.hpp"
 
@@ -50,6 +51,11 @@ private:
     std::string_view b_;
     std::size_t pos_ = 0;
 };
+
+// The largest tables a build makes: a line of lunghezza_massima metres plus
+// the extension, one plan point per metre, one cell per 50 m.
+constexpr std::int64_t punti_massimi = std::int64_t{lunghezza_massima} + prolungamento + 1;
+constexpr std::int64_t celle_massime = (std::int64_t{lunghezza_massima} + prolungamento) / 50 + 1;
 
 ErroreDecodifica errore(std::size_t offset, std::string messaggio) {
     return ErroreDecodifica{static_cast<std::int64_t>(offset), std::move(messaggio)};
@@ -137,8 +143,9 @@ Decodifica<Planimetria> decodifica_planimetria(std::string_view byte) {
     if (punti < 2) {
         return errore(byte.size(), "plan file: " + n(punti) + " points per column, a plan has at least 2");
     }
-    if (punti - 1 > INT32_MAX) {
-        return errore(0, "plan file: " + n(punti) + " points per column is beyond any line length");
+    if (punti > punti_massimi) {
+        return errore(0, "plan file: " + n(punti) + " points per column, more than the " + n(punti_massimi) +
+                             " of the longest line (" + n(lunghezza_massima) + " m)");
     }
 
     // Second pass: column 0 in full, then column 1 against it.
@@ -283,6 +290,10 @@ Decodifica<std::vector<Cella>> decodifica_percorso(std::string_view byte, const 
     if (dimensione < 2 * byte_cella) {
         return errore(byte.size(), "track file: " + byte_s(dimensione) + " holds " + n(dimensione / byte_cella) +
                                        " cells, a track has at least cells 0 and 1");
+    }
+    if (dimensione / byte_cella > celle_massime) {
+        return errore(0, "track file: " + n(dimensione / byte_cella) + " cells, more than the " + n(celle_massime) +
+                             " of the longest line (" + n(lunghezza_massima) + " m)");
     }
     std::vector<Cella> percorso(static_cast<std::size_t>(dimensione / byte_cella));
     Cursore c(byte);

@@ -6,7 +6,8 @@
 // layout, an unknown tag, a string length running past the end, a missing
 // file mark (5121 in cell 1, 610 in entry 85), a competition code that does
 // not match the names, a plan whose tags do not follow the pattern this
-// system writes: each gives an error with the byte offset where it was found
+// system writes, a table larger than the longest line (1,000,000 m) makes:
+// each gives an error with the byte offset where it was found
 // and what was expected there. No exception leaves a decoder for bad bytes.
 #pragma once
 

@@ -200,6 +200,7 @@ TEST(DecodificaDanni, TrackFile) {
         {"truncated", [](std::string& b) { b.pop_back(); }, 135, "149 bytes is not a multiple of 15"},
         {"padded", [](std::string& b) { b += '\0'; }, 150, "151 bytes is not a multiple of 15"},
         {"one cell only", [](std::string& b) { b.resize(15); }, 15, "at least cells 0 and 1"},
+        {"more cells than the longest line has", [](std::string& b) { b.resize(15 * 20142); }, 0, "20142 cells, more than the 20141"},
         {"empty", [](std::string& b) { b.clear(); }, 0, "at least cells 0 and 1"},
         {"mark missing", [](std::string& b) { poni_intero(b, 16, 0); }, 16, "file mark at byte 16 (cell 1) is 0, expected 5121"},
         {"wrong code", [](std::string& b) { poni_intero(b, 18, 1); }, 18, "plain competition code at byte 18 (cell 1) is 1"},
@@ -296,6 +297,7 @@ TEST(DecodificaDanni, PlanFile) {
         {"Double after Empty", byte_elementi({I0, I0, E, D, I0, I1, E, D}), 10, "expected Empty, as the points before it"},
         {"column 1 shorter", byte_elementi({I0, I0, D, E, I0, I1, E, E}), 28, "expected a Double, since column 0 holds one"},
         {"column 1 longer", byte_elementi({I0, I0, E, E, I0, I1, D, E}), 20, "expected Empty, since column 0 is Empty"},
+        {"more points than the longest line has", std::string(4 * 1007002, '\0'), 0, "1007002 points per column, more than the 1007001"},
         {"column 1 not seeded", byte_elementi({I0, I0, D, E, I0, I0, D, E}), 24, "expected the Integer 1"},
     };
     for (const Caso& c : casi) {
