@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -306,6 +308,57 @@ TEST(DecodificaDanni, PlanFile) {
         EXPECT_EQ(r.errore().offset, c.offset) << c.nome << ": " << r.errore().messaggio;
         EXPECT_NE(r.errore().messaggio.find(c.frase), std::string::npos) << c.nome << ": " << r.errore().messaggio;
         EXPECT_EQ(r.errore().messaggio.rfind("plan file: ", 0), 0u) << c.nome;
+    }
+}
+
+}  // namespace
+}  // namespace compattatore
+
+
+
+namespace compattatore {
+namespace {
+
+// Random damage (bytes changed, cut or added anywhere) never makes a decoder
+// throw or read outside the bytes; an error always points inside the file.
+TEST(DecodificaDanni, RandomDamageGivesAnErrorOrATableNeverACrash) {
+    const std::string percorso_nome = "Prova", treno = "42";
+    const std::string originali[] = {
+        byte_planimetria(planimetria_piccola()),
+        byte_voci(voci_piccole(percorso_nome, treno)),
+        byte_percorso(percorso_piccolo(percorso_nome, treno)),
+    };
+    std::mt19937 caso(12345);
+    for (int giro = 0; giro < 3000; ++giro) {
+        const int quale = giro % 3;
+        std::string b = originali[quale];
+        const int modifiche = 1 + static_cast<int>(caso() % 3);
+        for (int k = 0; k < modifiche && !b.empty(); ++k) {
+            const std::size_t at = caso() % b.size();
+            switch (caso() % 3) {
+                case 0: b[at] = static_cast<char>(caso() & 0xFF); break;
+                case 1: b.erase(at, 1 + caso() % 20); break;
+                default: b.insert(at, std::string(1 + caso() % 20, static_cast<char>(caso() & 0xFF))); break;
+            }
+        }
+        std::optional<ErroreDecodifica> e;
+        ASSERT_NO_THROW({
+            if (quale == 0) {
+                auto r = decodifica_planimetria(b);
+                if (!r) e = r.errore();
+            } else if (quale == 1) {
+                auto r = decodifica_voci(b);
+                if (!r) e = r.errore();
+            } else {
+                auto r = decodifica_percorso(b, NomiGara{percorso_nome, treno});
+                if (!r) e = r.errore();
+            }
+        });
+        if (e) {
+            EXPECT_GE(e->offset, 0);
+            EXPECT_LE(e->offset, static_cast<std::int64_t>(b.size()));
+            EXPECT_FALSE(e->messaggio.empty());
+        }
     }
 }
 
