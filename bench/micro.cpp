@@ -18,12 +18,6 @@
 namespace compattatore::banco {
 namespace {
 
-std::string testo(std::span<const std::string_view> righe) {
-    UscitaMemoria u;
-    stampa(righe, u);
-    return u.byte;
-}
-
 const ScenarioGenerato& generato(std::int32_t lunghezza) {
     static std::map<std::int32_t, ScenarioGenerato> cache;
     auto it = cache.find(lunghezza);
@@ -31,7 +25,7 @@ const ScenarioGenerato& generato(std::int32_t lunghezza) {
     return it->second;
 }
 
-ScenarioGenerato incorporato() { return {testo(contenuto_linea()), testo(contenuto_treno())}; }
+ScenarioGenerato incorporato() { return {testo_linea(), testo_treno()}; }
 
 ScenarioGenerato scenario_di(std::int64_t lunghezza) {
     return lunghezza == 0 ? incorporato() : generato(static_cast<std::int32_t>(lunghezza));

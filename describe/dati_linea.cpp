@@ -201,6 +201,12 @@ constexpr std::array<std::string_view, 183> righe = {
 
 std::span<const std::string_view> contenuto_linea() { return righe; }
 
+std::string testo_linea() {
+    UscitaMemoria u;
+    stampa(contenuto_linea(), u);
+    return u.byte;
+}
+
 void dati_linea(Ambiente& a, std::string_view nome_percorso, std::string_view numero_treno) {
     a.sostituisci(nome_file(File::descrizione_linea, nome_percorso, numero_treno),
                   [](Uscita& u) { stampa(contenuto_linea(), u); });

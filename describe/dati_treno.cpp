@@ -36,6 +36,12 @@ constexpr std::array<std::string_view, 19> righe = {
 
 std::span<const std::string_view> contenuto_treno() { return righe; }
 
+std::string testo_treno() {
+    UscitaMemoria u;
+    stampa(contenuto_treno(), u);
+    return u.byte;
+}
+
 void dati_treno(Ambiente& a, std::string_view nome_percorso, std::string_view numero_treno) {
     a.sostituisci(nome_file(File::descrizione_treno, nome_percorso, numero_treno),
                   [](Uscita& u) { stampa(contenuto_treno(), u); });

@@ -36,6 +36,50 @@ void Planimetria::aggiungi(double x, double y) {
     y_.push_back(y);
 }
 
+namespace {
+
+// The loop of dritto_fino and curva_fino: the last two points stay in
+// registers and each new one is appended, in the order of the formulas.
+template <class Passo>
+void traccia(std::vector<double>& xs, std::vector<double>& ys, std::int32_t ultimo_metro, std::int32_t ultimo,
+             Passo passo) {
+    if (xs.size() < 2) throw std::out_of_range("plan: drawing on a plan that is not seeded");
+    if (ultimo > ultimo_metro) throw std::out_of_range("plan: point beyond the last metre");
+    const auto da = static_cast<std::int64_t>(xs.size());
+    if (ultimo < da) return;
+    double x0 = xs[xs.size() - 2], x1 = xs.back();
+    double y0 = ys[ys.size() - 2], y1 = ys.back();
+    for (std::int64_t m = da; m <= ultimo; ++m) {
+        const double dx = x1 - x0;
+        const double dy = y1 - y0;
+        double xn = 0;
+        double yn = 0;
+        passo(x1, y1, dx, dy, xn, yn);
+        xs.push_back(xn);
+        ys.push_back(yn);
+        x0 = x1;
+        x1 = xn;
+        y0 = y1;
+        y1 = yn;
+    }
+}
+
+}  // namespace
+
+void Planimetria::dritto_fino(std::int32_t ultimo) {
+    traccia(x_, y_, ultimo_, ultimo, [](double x1, double y1, double dx, double dy, double& xn, double& yn) {
+        xn = x1 + dx;
+        yn = y1 + dy;
+    });
+}
+
+void Planimetria::curva_fino(std::int32_t ultimo, double k) {
+    traccia(x_, y_, ultimo_, ultimo, [k](double x1, double y1, double dx, double dy, double& xn, double& yn) {
+        xn = x1 + (dx + k * dy);
+        yn = y1 + (dy - k * dx);
+    });
+}
+
 Valore Planimetria::elemento(std::int32_t m, int colonna) const {
     if (m < 0 || m > ultimo_ || colonna < 0 || colonna > 1) {
         throw std::out_of_range("plan: element outside the plan");

@@ -43,6 +43,15 @@ public:
     // last metre.
     void aggiungi(double x, double y);
 
+    // Draws the plan on to point `ultimo` (inclusive), one metre at a time
+    // from the last two points: straight, P(i) = P(i-1) + (P(i-1) - P(i-2));
+    // or turning by k radians a metre, with (dx, dy) = P(i-1) - P(i-2),
+    // P(i) = P(i-1) + (dx + k*dy, dy - k*dx). Nothing is drawn when ultimo is
+    // below the next point. Throws std::out_of_range past the last metre or
+    // on a plan that is not seeded.
+    void dritto_fino(std::int32_t ultimo);
+    void curva_fino(std::int32_t ultimo, double k);
+
     double x(std::int32_t m) const { return x_.at(static_cast<std::size_t>(m)); }
     double y(std::int32_t m) const { return y_.at(static_cast<std::size_t>(m)); }
 

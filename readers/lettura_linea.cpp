@@ -62,33 +62,6 @@ std::optional<double> curvatura(std::string_view campo) {
     return std::nullopt;
 }
 
-// The plan as it is drawn, one metre at a time from its last two points.
-class Tracciato {
-public:
-    explicit Tracciato(Planimetria& p) : p_(p) {}
-
-    std::int32_t punto() const { return p_.calcolati(); }
-
-    void dritto() {
-        const std::int32_t i = p_.calcolati();
-        const double x0 = p_.x(i - 2), y0 = p_.y(i - 2);
-        const double x1 = p_.x(i - 1), y1 = p_.y(i - 1);
-        p_.aggiungi(x1 + (x1 - x0), y1 + (y1 - y0));
-    }
-
-    void curva(double k) {
-        const std::int32_t i = p_.calcolati();
-        const double x0 = p_.x(i - 2), y0 = p_.y(i - 2);
-        const double x1 = p_.x(i - 1), y1 = p_.y(i - 1);
-        const double dx = x1 - x0;
-        const double dy = y1 - y0;
-        p_.aggiungi(x1 + (dx + k * dy), y1 + (dy - k * dx));
-    }
-
-private:
-    Planimetria& p_;
-};
-
 class LetturaLinea {
 public:
     LetturaLinea(Scenario& s, LettoreCampi& campi) : s_(s), campi_(campi) {}
@@ -307,21 +280,21 @@ private:
                        std::to_string(ultimo_punto));
             return false;
         }
-        Tracciato t(s_.planimetria);
-        const auto oltre_limite = [&] {
-            if (t.punto() <= limite_punti) return false;
+        // Straight on to the curve's start, then the curve; the plan may not
+        // pass point limite_punti while a curve entry draws it.
+        Planimetria& plan = s_.planimetria;
+        const auto disegna = [&](std::int64_t fino, const std::optional<double>& curva_k) {
+            if (plan.calcolati() > fino) return true;
+            const auto ultimo = static_cast<std::int32_t>(std::min<std::int64_t>(fino, limite_punti));
+            if (curva_k) plan.curva_fino(ultimo, *curva_k);
+            else plan.dritto_fino(ultimo);
+            if (plan.calcolati() <= limite_punti) return true;
             avviso(s_, luogo, 103, std::nullopt, std::nullopt,
                    "curve at " + metri(inizio) + ": the plan passes point " + std::to_string(limite_punti));
-            return true;
+            return false;
         };
-        while (t.punto() <= inizio) {
-            t.dritto();
-            if (oltre_limite()) return false;
-        }
-        while (t.punto() <= fine) {
-            t.curva(*k);
-            if (oltre_limite()) return false;
-        }
+        if (!disegna(inizio, std::nullopt)) return false;
+        if (!disegna(fine, k)) return false;
         return true;
     }
 
@@ -389,10 +362,7 @@ private:
         do {
             riempi(campi_.luogo());
         } while (riempimento_ < std::int64_t{s_.ultima_cella} - 2);
-        if (s_.scrivi_linea != 0) {
-            Tracciato t(s_.planimetria);
-            while (t.punto() <= s_.lunghezza_estesa - 2) t.dritto();
-        }
+        if (s_.scrivi_linea != 0) s_.planimetria.dritto_fino(s_.lunghezza_estesa - 2);
     }
 
     Scenario& s_;

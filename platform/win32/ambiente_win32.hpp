@@ -16,13 +16,7 @@
 #include <filesystem>
 #include <string_view>
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/win32/windows_minimo.hpp"
 
 #include "platform/ambiente_file.hpp"
 

@@ -4,13 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/win32/windows_minimo.hpp"
 
 #include "platform/cartella_applicazione.hpp"
 

@@ -2,13 +2,7 @@
 
 #include <climits>
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/win32/windows_minimo.hpp"
 
 namespace compattatore {
 

@@ -77,6 +77,31 @@ TEST_F(CliCompila, CleanScenarioWritesTheThreeFilesNamedFromTheInputs) {
     EXPECT_EQ(leggi_tutto(t), treno_minimo);
 }
 
+TEST_F(CliCompila, FinishingWarningsAreReportedEachTimeAndDoNotRefuse) {
+    // A slowdown starting on cell 41 whose three candidate cells 36, 35, 34
+    // for the first code point hold signals: warning 12, once per slowdown.
+    const fs::path l = linea(linea_minima);
+    const fs::path t = treno(
+        "[generale]\r\nvelocita, 0, 100\r\n"
+        "segnale, 1650, 1,1,1,0,0,0,0,0,0,0\r\nsegnale, 1700, 1,1,1,0,0,0,0,0,0,0\r\n"
+        "segnale, 1750, 1,1,1,0,0,0,0,0,0,0\r\n"
+        "rallentamento, 2000, 30, 400, 1, 1, 0\r\n"
+        "segnale, 6650, 1,1,1,0,0,0,0,0,0,0\r\nsegnale, 6700, 1,1,1,0,0,0,0,0,0,0\r\n"
+        "segnale, 6750, 1,1,1,0,0,0,0,0,0,0\r\n"
+        "rallentamento, 7000, 30, 400, 1, 1, 0\r\n[fine]\r\n");
+    const Esecuzione e = esegui_cli({"compile", l.string(), t.string(), "-o", "out"}, dir.percorso());
+    EXPECT_EQ(e.stato, 0) << e.err;
+    EXPECT_NE(e.err.find(t.string() + ": warning 12: "), std::string::npos) << e.err;
+    EXPECT_NE(e.err.find("(cell 41, 2050 m)"), std::string::npos) << e.err;
+    EXPECT_NE(e.err.find("(cell 141, 7050 m)"), std::string::npos) << e.err;
+    EXPECT_EQ(file_in_uscita().size(), 3u);
+
+    const Esecuzione j = esegui_cli({"check", l.string(), t.string(), "--json"}, dir.percorso());
+    EXPECT_EQ(j.stato, 0);
+    EXPECT_NE(j.out.find("\"codice_errore\":12,\"posizione_errore\":7050"), std::string::npos) << j.out;
+    EXPECT_NE(j.out.find("\"severity\":\"warning\""), std::string::npos) << j.out;
+}
+
 TEST_F(CliCompila, NoPlanWritesNoPlanFile) {
     const Esecuzione e = esegui_cli(
         {"compile", linea(linea_minima).string(), treno(treno_minimo).string(), "-o", "out", "--no-plan"},

@@ -12,12 +12,6 @@
 namespace compattatore {
 namespace {
 
-std::string testo_linea() {
-    UscitaMemoria u;
-    stampa(contenuto_linea(), u);
-    return u.byte;
-}
-
 // The printed text cut at CR LF; the text must end with one.
 std::vector<std::string> righe_stampate(const std::string& t) {
     std::vector<std::string> righe;

@@ -10,12 +10,6 @@
 namespace compattatore {
 namespace {
 
-std::string testo_treno() {
-    UscitaMemoria u;
-    stampa(contenuto_treno(), u);
-    return u.byte;
-}
-
 std::vector<std::string> righe_di(const std::string& testo) {
     std::vector<std::string> righe;
     std::size_t inizio = 0;

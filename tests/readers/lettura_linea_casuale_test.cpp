@@ -15,12 +15,6 @@
 namespace compattatore {
 namespace {
 
-std::string testo_incorporato() {
-    UscitaMemoria u;
-    stampa(contenuto_linea(), u);
-    return u.byte;
-}
-
 // One random change: a byte replaced, something a description is made of
 // inserted, a few bytes deleted, or the text cut short.
 void guasta(std::string& t, std::mt19937& caso) {
@@ -48,7 +42,7 @@ void guasta(std::string& t, std::mt19937& caso) {
 }
 
 TEST(LetturaLineaCasuale, DamagedCopiesEndInAKnownStatus) {
-    const std::string originale = testo_incorporato();
+    const std::string originale = testo_linea();
     const std::set<std::int32_t> fermate = {102, 1, 3, 4, 5, 15, 103, 6, 21, 25};
     std::mt19937 caso(20240601u);
     std::set<std::int32_t> visti;

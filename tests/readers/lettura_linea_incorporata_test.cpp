@@ -14,16 +14,10 @@
 namespace compattatore {
 namespace {
 
-std::string testo_incorporato() {
-    UscitaMemoria u;
-    stampa(contenuto_linea(), u);
-    return u.byte;
-}
-
 class LineaIncorporata : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        testo = new std::string(testo_incorporato());
+        testo = new std::string(testo_linea());
         s = new Scenario;
         s->scrivi_linea = 1;
         LettoreCampi campi(*testo);

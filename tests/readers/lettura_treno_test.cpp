@@ -11,7 +11,7 @@ namespace {
 using prova::leggi;
 using prova::percorso_vuoto;
 using prova::treno;
-using prova::treno_incorporato;
+
 
 constexpr std::int32_t nessuna_posizione = -12345;
 
@@ -24,7 +24,7 @@ void atteso_profili(const Scenario& s, std::int64_t da, std::int64_t a, int velo
 
 TEST(LetturaTreno, EmbeddedDescriptionFillsTheTables) {
     Scenario s = percorso_vuoto();
-    leggi(s, treno_incorporato());
+    leggi(s, testo_treno());
     EXPECT_EQ(s.codice_errore, 0);
     EXPECT_TRUE(s.diagnostiche.empty());
 

@@ -37,7 +37,7 @@ std::string muta(std::string t, std::mt19937& g) {
 
 TEST(TrenoCasuale, MutatedDescriptionsEndInADocumentedStatus) {
     const std::set<std::int32_t> documentati = {0, 2, 7, 8, 9, 10, 15, 16, 17, 18, 19, 20, 22, 24, 25};
-    const std::string base = prova::treno_incorporato();
+    const std::string base = testo_treno();
     const std::int32_t slot[] = {80, 80, 80, 79, 3, 1, 0, -1};
     std::mt19937 g(20240611);
     for (int n = 0; n < 4000; ++n) {

@@ -43,10 +43,4 @@ inline std::string treno(std::initializer_list<std::string_view> righe) {
     return t + "[fine]\r\n";
 }
 
-inline std::string treno_incorporato() {
-    UscitaMemoria u;
-    stampa(contenuto_treno(), u);
-    return u.byte;
-}
-
 }  // namespace compattatore::prova
