@@ -377,10 +377,9 @@ void asse_y(Svg& s, const Pannello& pn, double vmin, double vmax, double passo, 
     s.chiudi();
 }
 
-void cornice(Svg& s, const Disegno& d, const Pannello& pn) {
+void cornice(Svg& s, const Pannello& pn) {
     s.vuoto("rect", {{"x", f(margine_sx)}, {"y", f(pn.y)}, {"width", f(largo)}, {"height", f(pn.h)}, {"fill", "none"},
                      {"stroke", "#bbbbbb"}});
-    (void)d;
 }
 
 void oltre_la_linea(Svg& s, const Disegno& d, double y, double h) {
@@ -414,7 +413,7 @@ void disegna_quota(Svg& s, const Disegno& d) {
     s.vuoto("path", {{"d", area.dati()}, {"fill", colore::quota_area}, {"stroke", "none"}});
     s.vuoto("path", {{"id", "elevation"}, {"d", tracciato_di(ps).dati()}, {"fill", "none"}, {"stroke", colore::quota},
                      {"stroke-width", "2"}});
-    cornice(s, d, quota);
+    cornice(s, quota);
 
     // Gradient band: one box per run, with its value where it fits.
     s.apri("g", {{"id", "gradients"}, {"font-size", "10"}});
@@ -476,7 +475,7 @@ void disegna_velocita(Svg& s, const Disegno& d) {
     }
     s.vuoto("path", {{"id", "speed-limit"}, {"d", t.dati()}, {"fill", "none"}, {"stroke", colore::velocita},
                      {"stroke-width", "2.5"}});
-    cornice(s, d, velocita);
+    cornice(s, velocita);
 }
 
 void linee_guida(Svg& s, const Disegno& d) {
@@ -497,7 +496,7 @@ void linee_guida(Svg& s, const Disegno& d) {
 }
 
 void disegna_segni(Svg& s, const Disegno& d) {
-    cornice(s, d, segni);
+    cornice(s, segni);
     testo(s, margine_sx + 8, segni.y - 8, "Stations, signals and code points",
           {{"font-size", "13"}, {"font-weight", "bold"}, {"fill", "#555555"}});
     const double r_staz = segni.y + 24, r_seg = segni.y + 62, r_cod = segni.y + 86;
