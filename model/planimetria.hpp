@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <span>
 #include <variant>
+
+#include "model/memoria_grande.hpp"
 #include <vector>
 
 namespace compattatore {
@@ -64,8 +66,9 @@ public:
 
 private:
     std::int32_t ultimo_ = -1;
-    std::vector<double> x_;
-    std::vector<double> y_;
+    using Colonna = std::vector<double, AllocatoreGrande<double>>;
+    Colonna x_;
+    Colonna y_;
 };
 
 }  // namespace compattatore
