@@ -69,7 +69,7 @@ ScenarioGenerato genera_scenario(std::int32_t lunghezza) {
     riga(t, "[stazioni]");
     for (std::int64_t p = 15000, i = 0; p + 800 < limite; p += 30000, ++i) {
         const std::int64_t minuti = 8 * 60 + 20 * i;
-        riga(t, "stazione,   " + n(p) + ", 1,  400,  0, 0, 0,  1,1,0,  2,1,1,    " + n(minuti / 60 % 24) + ",  " +
+        riga(t, "stazione,   " + n(p) + ", 1,  400,  0, 0, 0,  1,1,0,  2,1,1,    1,  " + n(minuti / 60 % 24) + "," +
                     n(minuti % 60) + ", 0, STAZIONE " + n(i + 1));
     }
     riga(t, "[rallentamenti]");

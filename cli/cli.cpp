@@ -6,7 +6,9 @@
 #include <optional>
 #include <stdexcept>
 
+#include "cli/inspect.hpp"
 #include "cli/nomi.hpp"
+#include "cli/plot.hpp"
 #include "cli/rapporto.hpp"
 #include "describe/dati_linea.hpp"
 #include "describe/dati_treno.hpp"
@@ -39,6 +41,8 @@ constexpr const char* aiuto_generale =
     "  compile LINE TRAIN   read, check and compile the descriptions, write the files\n"
     "  check LINE TRAIN     read and check the descriptions, write nothing\n"
     "  export DIR           write the built-in scenario's descriptions and documents\n"
+    "  inspect FILE...      check compiled files and report what they hold\n"
+    "  plot LINE TRAIN      draw the line's map and profiles as an SVG file\n"
     "\n"
     "Options:\n"
     "  --help               show this help, or a command's with COMMAND --help\n"
@@ -268,6 +272,8 @@ int esegui(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
         if (comando == "compile") return compila_comando(a, true, out, err);
         if (comando == "check") return compila_comando(a, false, out, err);
         if (comando == "export") return esporta_comando(a, out);
+        if (comando == "inspect") return comando_inspect(a, out, err);
+        if (comando == "plot") return comando_plot(a, out, err);
         throw ErroreUso("unknown command " + comando);
     } catch (const ErroreUso& e) {
         err << "compattatore-cli: " << e.what() << "\nTry 'compattatore-cli --help'.\n";

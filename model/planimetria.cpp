@@ -40,8 +40,8 @@ namespace {
 
 // The loop of dritto_fino and curva_fino: the last two points stay in
 // registers and each new one is appended, in the order of the formulas.
-template <class Passo>
-void traccia(std::vector<double>& xs, std::vector<double>& ys, std::int32_t ultimo_metro, std::int32_t ultimo,
+template <class Colonna, class Passo>
+void traccia(Colonna& xs, Colonna& ys, std::int32_t ultimo_metro, std::int32_t ultimo,
              Passo passo) {
     if (xs.size() < 2) throw std::out_of_range("plan: drawing on a plan that is not seeded");
     if (ultimo > ultimo_metro) throw std::out_of_range("plan: point beyond the last metre");
@@ -87,7 +87,7 @@ Valore Planimetria::elemento(std::int32_t m, int colonna) const {
     if (m >= calcolati()) {
         return Vuoto{};
     }
-    const std::vector<double>& c = colonna == 0 ? x_ : y_;
+    const Colonna& c = colonna == 0 ? x_ : y_;
     if (m < 2) {
         return static_cast<std::int16_t>(c[static_cast<std::size_t>(m)]);
     }

@@ -11,7 +11,10 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <variant>
+
+#include "model/memoria_grande.hpp"
 #include <vector>
 
 namespace compattatore {
@@ -52,6 +55,9 @@ public:
     void dritto_fino(std::int32_t ultimo);
     void curva_fino(std::int32_t ultimo, double k);
 
+    // The computed points of one column (0 = x, 1 = y), from metre 0.
+    std::span<const double> colonna(int c) const { return c == 0 ? std::span<const double>(x_) : std::span<const double>(y_); }
+
     double x(std::int32_t m) const { return x_.at(static_cast<std::size_t>(m)); }
     double y(std::int32_t m) const { return y_.at(static_cast<std::size_t>(m)); }
 
@@ -60,8 +66,9 @@ public:
 
 private:
     std::int32_t ultimo_ = -1;
-    std::vector<double> x_;
-    std::vector<double> y_;
+    using Colonna = std::vector<double, AllocatoreGrande<double>>;
+    Colonna x_;
+    Colonna y_;
 };
 
 }  // namespace compattatore

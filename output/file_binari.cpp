@@ -1,5 +1,7 @@
 #include "output/file_binari.hpp"
 
+#include <algorithm>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -10,24 +12,29 @@ void scrivi_planimetria(const Planimetria& p, Uscita& uscita) {
     Scrittore w(uscita);
     // The plan is a computed prefix of two Double columns: points 0 and 1 are
     // Integers, points 2 to calcolati() - 1 Doubles, the rest Empty (see
-    // model/planimetria.hpp). Encoding the prefix directly keeps the 200000
-    // elements of a full line away from a variant per element.
-    const std::int32_t calcolati = p.calcolati();
-    for (int colonna = 0; colonna < 2; ++colonna) {
-        for (std::int32_t m = 0; m <= p.ultimo(); ++m) {
-            if (m >= calcolati) {
-                w.intero(tag_vuoto);
-            } else {
-                const double v = colonna == 0 ? p.x(m) : p.y(m);
-                if (m < 2) {
-                    w.intero(tag_intero);
-                    w.intero(static_cast<std::int16_t>(v));
-                } else {
-                    w.intero(tag_doppio);
-                    w.doppio(v);
-                }
+    // model/planimetria.hpp). The Doubles, 10 bytes each, are encoded in
+    // place a buffer at a time.
+    constexpr std::size_t byte_doppio = 10;
+    const auto calcolati = static_cast<std::size_t>(p.calcolati());
+    const auto punti = static_cast<std::size_t>(p.numero_punti());
+    for (int c = 0; c < 2; ++c) {
+        const std::span<const double> valori = p.colonna(c);
+        std::size_t m = 0;
+        for (; m < calcolati && m < 2; ++m) {
+            w.intero(tag_intero);
+            w.intero(static_cast<std::int16_t>(valori[m]));
+        }
+        while (m < calcolati) {
+            const std::size_t n = std::min(calcolati - m, Scrittore::capacita / byte_doppio);
+            unsigned char* b = w.riserva(n * byte_doppio);
+            for (std::size_t i = 0; i < n; ++i, ++m, b += byte_doppio) {
+                std::uint64_t u = 0;
+                std::memcpy(&u, &valori[m], sizeof u);
+                Scrittore::metti_16(b, static_cast<std::uint16_t>(tag_doppio));
+                Scrittore::metti_64(b + 2, u);
             }
         }
+        for (; m < punti; ++m) w.intero(tag_vuoto);
     }
     w.svuota();
 }

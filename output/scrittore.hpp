@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -41,28 +42,51 @@ public:
     Scrittore& operator=(const Scrittore&) = delete;
     ~Scrittore() = default;  // call svuota() before: a destructor must not throw
 
-    void byte(std::uint8_t v) { metti(&v, 1); }
-    void intero(std::int16_t v) {  // Integer: 2 bytes signed
-        const auto u = static_cast<std::uint16_t>(v);
-        const unsigned char b[2] = {static_cast<unsigned char>(u & 0xFF), static_cast<unsigned char>(u >> 8)};
-        metti(b, 2);
-    }
-    void lungo(std::int32_t v) {  // Long: 4 bytes signed
-        const auto u = static_cast<std::uint32_t>(v);
-        const unsigned char b[4] = {static_cast<unsigned char>(u & 0xFF), static_cast<unsigned char>((u >> 8) & 0xFF),
-                                    static_cast<unsigned char>((u >> 16) & 0xFF),
-                                    static_cast<unsigned char>(u >> 24)};
-        metti(b, 4);
-    }
-    void doppio(double v) {  // Double: 8 bytes IEEE 754
+    void byte(std::uint8_t v) { *riserva(1) = v; }
+    void intero(std::int16_t v) { metti_16(riserva(2), static_cast<std::uint16_t>(v)); }  // Integer: 2 bytes signed
+    void lungo(std::int32_t v) { metti_32(riserva(4), static_cast<std::uint32_t>(v)); }   // Long: 4 bytes signed
+    void doppio(double v) {                                                               // Double: 8 bytes IEEE 754
+        static_assert(sizeof(std::uint64_t) == sizeof v);
         std::uint64_t u = 0;
-        static_assert(sizeof u == sizeof v);
         std::memcpy(&u, &v, sizeof u);
-        unsigned char b[8];
-        for (int i = 0; i < 8; ++i) b[i] = static_cast<unsigned char>((u >> (8 * i)) & 0xFF);
-        metti(b, 8);
+        metti_64(riserva(8), u);
     }
     void testo(std::string_view t) { metti(t.data(), t.size()); }
+
+    // Room for n bytes (at most `capacita`) at the end of the buffer, which the
+    // caller fills whole: for runs of fixed-size elements, encoded in place
+    // with metti_16 and metti_64.
+    static constexpr std::size_t capacita = 1 << 16;
+    unsigned char* riserva(std::size_t n) {
+        if (usati_ + n > buffer_.size()) svuota();
+        unsigned char* p = reinterpret_cast<unsigned char*>(buffer_.data()) + usati_;
+        usati_ += n;
+        return p;
+    }
+    // Little-endian stores: on a little-endian host a plain copy of the
+    // value's bytes, elsewhere byte by byte.
+    static void metti_16(unsigned char* p, std::uint16_t u) {
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(p, &u, 2);
+        } else {
+            p[0] = static_cast<unsigned char>(u & 0xFF);
+            p[1] = static_cast<unsigned char>(u >> 8);
+        }
+    }
+    static void metti_32(unsigned char* p, std::uint32_t u) {
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(p, &u, 4);
+        } else {
+            for (int i = 0; i < 4; ++i) p[i] = static_cast<unsigned char>((u >> (8 * i)) & 0xFF);
+        }
+    }
+    static void metti_64(unsigned char* p, std::uint64_t u) {
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(p, &u, 8);
+        } else {
+            for (int i = 0; i < 8; ++i) p[i] = static_cast<unsigned char>((u >> (8 * i)) & 0xFF);
+        }
+    }
 
     // Hands the buffered bytes to the output.
     void svuota() {
@@ -84,7 +108,7 @@ private:
     }
 
     Uscita& uscita_;
-    std::array<char, 1 << 16> buffer_{};
+    std::array<char, capacita> buffer_{};
     std::size_t usati_ = 0;
 };
 
