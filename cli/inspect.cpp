@@ -41,7 +41,8 @@ std::string n(std::int64_t v) { return std::to_string(v); }
 
 std::string decimali(double v, int cifre) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", cifre, v);
+    // Truncation is safe and cannot happen for the table's values.
+    static_cast<void>(std::snprintf(buf, sizeof buf, "%.*f", cifre, v));
     return buf;
 }
 
@@ -105,7 +106,7 @@ std::string valore_corsa(int grezzo, const char* quale) {
     if (grezzo == 0) return "not set";
     const std::string q = quale;
     if (q == "gradient") return n(grezzo - 100) + " \u2030";
-    if (q == "speed") return n(grezzo * 5) + " km/h";
+    if (q == "speed") return n(std::int64_t{grezzo} * 5) + " km/h";
     return n(grezzo);
 }
 
@@ -239,7 +240,7 @@ void testo_planimetria(std::ostream& out, const Ispezione& r) {
 std::string json_numero(double v) {
     if (!std::isfinite(v)) return "null";
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.17g", v);
+    static_cast<void>(std::snprintf(buf, sizeof buf, "%.17g", v));  // %.17g of any double fits 64 bytes
     return buf;
 }
 
@@ -286,7 +287,7 @@ void json_percorso(std::ostream& out, const Ispezione& r) {
     out << "],\"gradient_per_mille\":";
     json_corse(out, celle, &Cella::pendenza, [](int v) { return n(v - 100); }, false);
     out << ",\"speed_limit_kmh\":";
-    json_corse(out, celle, &Cella::velocita_limite, [](int v) { return n(v * 5); }, false);
+    json_corse(out, celle, &Cella::velocita_limite, [](int v) { return n(std::int64_t{v} * 5); }, false);
     out << ",\"adhesion\":";
     json_corse(out, celle, &Cella::aderenza, [](int v) { return n(v); }, false);
     out << ",\"mountain_zones\":";

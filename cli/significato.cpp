@@ -155,8 +155,9 @@ std::string ora(std::int64_t secondi) {
     const bool negativo = secondi < 0;
     const std::int64_t s = negativo ? -secondi : secondi;
     char buf[48];
-    std::snprintf(buf, sizeof buf, "%s%02lld:%02lld:%02lld", negativo ? "-" : "", static_cast<long long>(s / 3600),
-                  static_cast<long long>(s / 60 % 60), static_cast<long long>(s % 60));
+    // 48 bytes hold any sign and three 64-bit numbers of this format.
+    static_cast<void>(std::snprintf(buf, sizeof buf, "%s%02lld:%02lld:%02lld", negativo ? "-" : "", static_cast<long long>(s / 3600),
+                  static_cast<long long>(s / 60 % 60), static_cast<long long>(s % 60)));
     return buf;
 }
 

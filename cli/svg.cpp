@@ -30,7 +30,8 @@ std::string xml_escape(std::string_view testo) {
 std::string numero_svg(double v) {
     if (!std::isfinite(v)) return "0";
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.2f", v);
+    // Plan coordinates stay far below 1e60, whose "%.2f" would not fit.
+    static_cast<void>(std::snprintf(buf, sizeof buf, "%.2f", v));
     std::string s = buf;
     while (!s.empty() && s.back() == '0') s.pop_back();
     if (!s.empty() && s.back() == '.') s.pop_back();

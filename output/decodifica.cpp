@@ -287,7 +287,7 @@ Decodifica<std::vector<Cella>> decodifica_percorso(std::string_view byte, const 
                       "track file: " + byte_s(dimensione) + " is not a multiple of " + n(byte_cella) + " (" +
                           byte_s(dimensione - intere) + " after the last whole cell at byte " + n(intere) + ")");
     }
-    if (dimensione < 2 * byte_cella) {
+    if (dimensione / byte_cella < 2) {
         return errore(byte.size(), "track file: " + byte_s(dimensione) + " holds " + n(dimensione / byte_cella) +
                                        " cells, a track has at least cells 0 and 1");
     }
