@@ -77,31 +77,6 @@ std::FILE* crea_nuovo(const fs::path& p) {
     return f;
 }
 
-// Puts the bytes of an open file on the disk before it is renamed over the
-// target, so that a crash or a power cut right after the rename cannot leave
-// an empty or partial file under the target's name.
-bool sincronizza(std::FILE* f) {
-#ifdef _WIN32
-    return _commit(_fileno(f)) == 0;
-#else
-    return ::fsync(::fileno(f)) == 0;
-#endif
-}
-
-// Makes the rename itself durable. Best effort: the new file is complete
-// under its name whatever this returns.
-void sincronizza_cartella(const fs::path& cartella) {
-#ifndef _WIN32
-    const int d = ::open(cartella.empty() ? "." : cartella.c_str(), O_RDONLY | O_DIRECTORY);
-    if (d >= 0) {
-        static_cast<void>(::fsync(d));
-        ::close(d);
-    }
-#else
-    static_cast<void>(cartella);
-#endif
-}
-
 // Creates a new file next to the target, under a name no other file has
 // (a run that writes the same target at the same time uses another one).
 std::FILE* crea_temporaneo(const fs::path& percorso, fs::path& temporaneo) {
@@ -135,7 +110,6 @@ void sostituisci_file(const fs::path& percorso, const std::function<void(Uscita&
         UscitaFile u(f, percorso);
         contenuto(u);
         if (std::fflush(f) != 0) fallisce("write", percorso, errno);
-        if (!sincronizza(f)) fallisce("write", percorso, errno);
         std::FILE* chiuso = f;
         f = nullptr;
         if (std::fclose(chiuso) != 0) fallisce("write", percorso, errno);
@@ -148,7 +122,6 @@ void sostituisci_file(const fs::path& percorso, const std::function<void(Uscita&
         fs::remove(temporaneo, ignora);
         throw;
     }
-    sincronizza_cartella(percorso.parent_path());
 }
 
 std::optional<std::string> leggi_file(const fs::path& percorso, std::uintmax_t massimo) {
