@@ -39,8 +39,7 @@ std::string numero_svg(double v) {
     return s;
 }
 
-Svg::Svg(double larghezza, double altezza) {
-    out_ = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+Svg::Svg(double larghezza, double altezza) : out_("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n") {
     apri("svg", {{"xmlns", "http://www.w3.org/2000/svg"},
                  {"width", numero_svg(larghezza)},
                  {"height", numero_svg(altezza)},
