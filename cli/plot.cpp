@@ -229,7 +229,7 @@ void disegna_mappa(Svg& s, const Disegno& d) {
         s.chiudi();
         return;
     }
-    const Planimetria& p = *d.plan;
+    const PuntiPlanimetria p = d.plan->punti();
     const auto fine_linea = static_cast<std::int32_t>(std::min<double>(d.lunghezza_linea, calcolati - 1));
     Mappa m;
     {

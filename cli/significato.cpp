@@ -222,10 +222,11 @@ std::vector<double> quote(const std::vector<Cella>& percorso) {
     return e;
 }
 
-RiassuntoPlanimetria riassumi(const Planimetria& p) {
+RiassuntoPlanimetria riassumi(const Planimetria& plan) {
     RiassuntoPlanimetria r;
-    r.punti = p.numero_punti();
-    r.calcolati = p.calcolati();
+    r.punti = plan.numero_punti();
+    r.calcolati = plan.calcolati();
+    const PuntiPlanimetria p = plan.punti();
     if (r.calcolati == 0) return r;
     r.x_min = r.x_max = p.x(0);
     r.y_min = r.y_max = p.y(0);

@@ -99,8 +99,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
         if (j != 0) {
             verifica(s.planimetria.ultimo() == s.lunghezza_estesa, "the plan has one point per metre");
             verifica(s.planimetria.calcolati() <= s.lunghezza_estesa + 1, "no plan point beyond the last metre");
-            for (std::int32_t m = 2; m < s.planimetria.calcolati(); ++m) {
-                verifica(std::isfinite(s.planimetria.x(m)) && std::isfinite(s.planimetria.y(m)),
+            const PuntiPlanimetria punti = s.planimetria.punti();
+            for (std::int32_t m = 2; m < punti.calcolati(); ++m) {
+                verifica(std::isfinite(punti.x(m)) && std::isfinite(punti.y(m)),
                          "plan points are finite");
             }
         } else {

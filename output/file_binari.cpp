@@ -1,6 +1,7 @@
 #include "output/file_binari.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <limits>
 #include <stdexcept>
@@ -9,27 +10,33 @@
 namespace compattatore {
 
 void scrivi_planimetria(const Planimetria& p, Uscita& uscita) {
-    Scrittore w(uscita);
-    // The plan is a computed prefix of two Double columns: points 0 and 1 are
-    // Integers, points 2 to calcolati() - 1 Doubles, the rest Empty (see
-    // model/planimetria.hpp). The Doubles, 10 bytes each, are encoded in
-    // place a buffer at a time.
+    // Points 0 and 1 are Integers, points 2 to calcolati() - 1 Doubles, the
+    // rest Empty (see model/planimetria.hpp). The file is column 0, then
+    // column 1, and the points are computed for each in turn, a block at a
+    // time: on a curve the two coordinates are computed together either way,
+    // and holding one column back for later would take more time in fresh
+    // memory (8 MB at the longest line) than computing the curves again.
     constexpr std::size_t byte_doppio = 10;
-    const auto calcolati = static_cast<std::size_t>(p.calcolati());
-    const auto punti = static_cast<std::size_t>(p.numero_punti());
+    constexpr std::size_t blocco = 256;  // points per block: they stay in the first-level cache
+    static_assert(blocco * byte_doppio <= Scrittore::capacita);
+    const auto punti = static_cast<std::uint64_t>(std::max<std::int64_t>(p.numero_punti(), 0));
+    std::array<double, blocco> xs{};
+    std::array<double, blocco> ys{};
+    Scrittore w(uscita);
     for (int c = 0; c < 2; ++c) {
-        const std::span<const double> valori = p.colonna(c);
-        std::size_t m = 0;
-        for (; m < calcolati && m < 2; ++m) {
-            w.intero(tag_intero);
-            w.intero(static_cast<std::int16_t>(valori[m]));
-        }
-        while (m < calcolati) {
-            const std::size_t n = std::min(calcolati - m, Scrittore::capacita / byte_doppio);
-            unsigned char* b = w.riserva(n * byte_doppio);
-            for (std::size_t i = 0; i < n; ++i, ++m, b += byte_doppio) {
+        const double* valori = c == 0 ? xs.data() : ys.data();
+        GeneratorePunti generatore(p);
+        std::uint64_t m = 0;
+        while (const std::size_t n = generatore.prossimi(c == 0 ? xs.data() : nullptr, c == 1 ? ys.data() : nullptr, blocco)) {
+            std::size_t i = 0;
+            for (; i < n && m < 2; ++i, ++m) {
+                w.intero(tag_intero);
+                w.intero(static_cast<std::int16_t>(valori[i]));
+            }
+            unsigned char* b = w.riserva((n - i) * byte_doppio);
+            for (; i < n; ++i, ++m, b += byte_doppio) {
                 std::uint64_t u = 0;
-                std::memcpy(&u, &valori[m], sizeof u);
+                std::memcpy(&u, &valori[i], sizeof u);
                 Scrittore::metti_16(b, static_cast<std::uint16_t>(tag_doppio));
                 Scrittore::metti_64(b + 2, u);
             }

@@ -56,7 +56,7 @@ public:
     // Room for n bytes (at most `capacita`) at the end of the buffer, which the
     // caller fills whole: for runs of fixed-size elements, encoded in place
     // with metti_16 and metti_64.
-    static constexpr std::size_t capacita = 1 << 16;
+    static constexpr std::size_t capacita = std::size_t{1} << 16;
     unsigned char* riserva(std::size_t n) {
         if (usati_ + n > buffer_.size()) svuota();
         unsigned char* p = reinterpret_cast<unsigned char*>(buffer_.data()) + usati_;
@@ -108,7 +108,7 @@ private:
     }
 
     Uscita& uscita_;
-    std::array<char, capacita> buffer_{};
+    std::array<char, capacita> buffer_;  // not cleared: only the bytes written are handed on
     std::size_t usati_ = 0;
 };
 

@@ -97,11 +97,13 @@ TEST(Disegno, LongLineIsDecimated) {
     const std::int32_t ultimo = 307000;
     s.planimetria.dimensiona(ultimo);
     s.planimetria.semina();
-    const Planimetria& p = s.planimetria;
     for (std::int32_t i = 2; i <= ultimo - 2; ++i) {
-        const double dx = p.x(i - 1) - p.x(i - 2), dy = p.y(i - 1) - p.y(i - 2);
         const double k = (i % 10000 < 500) ? ((i / 10000) % 2 ? 0.0004 : -0.0004) : 0.0;
-        s.planimetria.aggiungi(p.x(i - 1) + dx + k * dy, p.y(i - 1) + dy - k * dx);
+        if (k != 0) {
+            s.planimetria.curva_fino(i, k);
+        } else {
+            s.planimetria.dritto_fino(i);
+        }
     }
     s.percorso.resize(6141, s.percorso[100]);
     s.voci[84].fine = 300000;

@@ -77,12 +77,9 @@ inline Scenario scenario_piccolo() {
     s.scrivi_linea = 1;
     s.planimetria.dimensiona(s.lunghezza_estesa);
     s.planimetria.semina();
-    const Planimetria& p = s.planimetria;
-    for (std::int32_t i = 2; i <= s.lunghezza_estesa - 2; ++i) {
-        const double dx = p.x(i - 1) - p.x(i - 2), dy = p.y(i - 1) - p.y(i - 2);
-        const double k = (i > 3000 && i <= 4000) ? 0.001 : 0.0;
-        s.planimetria.aggiungi(p.x(i - 1) + dx + k * dy, p.y(i - 1) + dy - k * dx);
-    }
+    s.planimetria.dritto_fino(3000);
+    s.planimetria.curva_fino(4000, 0.001);
+    s.planimetria.dritto_fino(s.lunghezza_estesa - 2);
     marchia(s);
     return s;
 }

@@ -74,9 +74,10 @@ TEST(FilePlanimetria, AgreesWithTheElementView) {
 
         UscitaMemoria lento;
         Scrittore w(lento);
+        const PuntiPlanimetria punti = p.punti();
         for (int colonna = 0; colonna < 2; ++colonna) {
             for (std::int32_t m = 0; m <= p.ultimo(); ++m) {
-                const Valore v = p.elemento(m, colonna);
+                const Valore v = punti.elemento(m, colonna);
                 if (std::holds_alternative<Vuoto>(v)) {
                     w.intero(tag_vuoto);
                 } else if (const auto* i = std::get_if<std::int16_t>(&v)) {

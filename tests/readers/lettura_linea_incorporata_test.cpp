@@ -164,8 +164,8 @@ TEST_F(LineaIncorporata, BoardsAndTheirCells) {
 }
 
 TEST_F(LineaIncorporata, PlanPoints) {
-    const Planimetria& p = s->planimetria;
-    ASSERT_EQ(p.ultimo(), 100000);
+    const PuntiPlanimetria p = s->planimetria.punti();
+    ASSERT_EQ(p.ultimo, 100000);
     EXPECT_EQ(p.calcolati(), 99999);
     EXPECT_EQ(p.elemento(0, 0), Valore{std::int16_t{0}});
     EXPECT_EQ(p.elemento(0, 1), Valore{std::int16_t{0}});
@@ -187,7 +187,7 @@ TEST_F(LineaIncorporata, PlanPoints) {
 // sqrt(1 + k^2); the headings and step lengths after the curves follow from
 // the curve rows alone.
 TEST_F(LineaIncorporata, PlanHeadingFollowsTheCurves) {
-    const Planimetria& p = s->planimetria;
+    const PuntiPlanimetria p = s->planimetria.punti();
     const double curvatura[] = {0, 0.0001, 0.0002, 0.0004, 0.001, 0.002, 0.003};
     double direzione = 0;  // from +y towards +x
     double passo = 1;

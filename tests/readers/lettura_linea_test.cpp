@@ -369,7 +369,7 @@ TEST(LetturaLinea, CurveGeometry) {
         SCOPED_TRACE(c.curva);
         const Linea l = leggi_sola_linea(descrizione(std::string(c.curva) + "\r\n"));
         ASSERT_EQ(l.s.codice_errore, 0);
-        const Planimetria& p = l.s.planimetria;
+        const PuntiPlanimetria p = l.s.planimetria.punti();
         EXPECT_EQ(p.calcolati(), 7999);
         EXPECT_EQ(p.x(500), 0.0);
         EXPECT_EQ(p.y(500), 500.0);
@@ -386,9 +386,11 @@ TEST(LetturaLinea, OverlappingCurvesApplyOnlyTheirRemainingMetres) {
     const Linea b = leggi_sola_linea(descrizione("curvad3, 500, 500\r\n"));
     const Linea c = leggi_sola_linea(descrizione("curvad3, 500, 300\r\ncurvas3, 100, 200\r\n"));
     const Linea d = leggi_sola_linea(descrizione("curvad3, 500, 300\r\n"));
+    const PuntiPlanimetria pa = a.s.planimetria.punti(), pb = b.s.planimetria.punti();
+    const PuntiPlanimetria pc = c.s.planimetria.punti(), pd = d.s.planimetria.punti();
     for (std::int32_t m = 0; m < 7999; ++m) {
-        ASSERT_EQ(a.s.planimetria.x(m), b.s.planimetria.x(m)) << m;
-        ASSERT_EQ(c.s.planimetria.y(m), d.s.planimetria.y(m)) << m;
+        ASSERT_EQ(pa.x(m), pb.x(m)) << m;
+        ASSERT_EQ(pc.y(m), pd.y(m)) << m;
     }
 }
 
