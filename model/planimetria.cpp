@@ -1,7 +1,7 @@
 #include "model/planimetria.hpp"
 
 #include <algorithm>
-#include <cstring>
+#include <bit>
 #include <stdexcept>
 
 #include "model/retta.hpp"
@@ -53,7 +53,8 @@ void Planimetria::traccia(Tratto::Tipo tipo, std::int32_t ultimo, double k) {
     if (ultimo < calcolati_) return;
     // A run that goes on as the last one did extends it (the same k to the
     // bit: -0 and +0 do not turn alike).
-    if (!tratti_.empty() && tratti_.back().tipo == tipo && std::memcmp(&tratti_.back().k, &k, sizeof k) == 0) {
+    if (!tratti_.empty() && tratti_.back().tipo == tipo &&
+        std::bit_cast<std::uint64_t>(tratti_.back().k) == std::bit_cast<std::uint64_t>(k)) {
         tratti_.back().fino = ultimo;
     } else {
         tratti_.push_back({tipo, calcolati_, ultimo, k, 0});
