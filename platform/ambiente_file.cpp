@@ -15,6 +15,7 @@
 #include <sys/stat.h>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -66,12 +67,35 @@ private:
     const fs::path& bersaglio_;
 };
 
+// The size of an open file when it is a regular file.
+std::optional<std::uintmax_t> dimensione_file_regolare(std::FILE* f) {
+#ifdef _WIN32
+    struct _stat64 st {};
+    if (::_fstat64(::_fileno(f), &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG) return std::nullopt;
+#else
+    struct stat st {};
+    if (::fstat(::fileno(f), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+#endif
+    return static_cast<std::uintmax_t>(st.st_size);
+}
+
 // Opens a file for reading, with the platform's own names (wide on Windows).
+// On POSIX the open does not wait: a pipe under the name (which the reader
+// then declines, as anything but a regular file) would block it for as long
+// as no one writes to the other end.
 std::FILE* apri_lettura(const fs::path& p) {
 #ifdef _WIN32
     return ::_wfopen(p.c_str(), L"rb");
 #else
-    return std::fopen(p.c_str(), "rb");
+    const int d = ::open(p.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (d < 0) return nullptr;
+    std::FILE* f = ::fdopen(d, "rb");
+    if (f == nullptr) {
+        const int errore = errno;
+        ::close(d);
+        errno = errore;
+    }
+    return f;
 #endif
 }
 
@@ -145,19 +169,29 @@ void sostituisci_file(const fs::path& percorso, const std::function<void(Uscita&
 }
 
 std::optional<std::string> leggi_file(const fs::path& percorso, std::uintmax_t massimo) {
-    std::error_code ec;
-    if (!fs::is_regular_file(percorso, ec)) return std::nullopt;
     std::FILE* f = apri_lettura(percorso);
-    if (f == nullptr) fallisce("read", percorso, errno);
+    if (f == nullptr) {
+        const int errore = errno;
+        std::error_code ec;
+        if (!fs::is_regular_file(percorso, ec)) return std::nullopt;  // no such file (or not a file)
+        fallisce("read", percorso, errore);
+    }
+    const auto chiudi_lettura = [&] { static_cast<void>(std::fclose(f)); };  // read only: closing cannot lose data
+    const std::optional<std::uintmax_t> dimensione = dimensione_file_regolare(f);
+    if (!dimensione) {
+        chiudi_lettura();
+        return std::nullopt;  // a folder, say, under the name
+    }
     const auto troppo_grande = [&] {
-        static_cast<void>(std::fclose(f));  // read only: closing cannot lose data
+        chiudi_lettura();
         throw std::runtime_error("cannot read " + percorso.string() + ": it is larger than " +
                                  std::to_string(massimo) + " bytes");
     };
+    if (*dimensione > massimo) troppo_grande();
+    // The blocks below are the buffer: the stream needs none of its own.
+    static_cast<void>(std::setvbuf(f, nullptr, _IONBF, 0));
     std::string byte;
-    const auto dimensione = fs::file_size(percorso, ec);
-    if (!ec && dimensione > massimo) troppo_grande();
-    if (!ec) byte.reserve(static_cast<std::size_t>(dimensione));
+    byte.reserve(static_cast<std::size_t>(*dimensione));
     char blocco[1 << 16];
     for (;;) {
         const std::size_t letti = std::fread(blocco, 1, sizeof blocco, f);
@@ -168,7 +202,7 @@ std::optional<std::string> leggi_file(const fs::path& percorso, std::uintmax_t m
     }
     const bool guasto = std::ferror(f) != 0;
     const int errore = errno;
-    static_cast<void>(std::fclose(f));  // read only: closing cannot lose data
+    chiudi_lettura();
     // A read error must not pass for a shorter text.
     if (guasto) fallisce("read", percorso, errore);
     return byte;

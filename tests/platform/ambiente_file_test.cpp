@@ -7,6 +7,10 @@
 #include <stdexcept>
 #include <string>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "tests/support/cartella_temporanea.hpp"
 
 namespace compattatore::prova {
@@ -63,6 +67,13 @@ TEST(AmbienteFile, ReadingWhatIsNotAFileGivesNothing) {
     fs::create_directory(c.percorso() / "cartella");
     EXPECT_EQ(leggi_file(c.percorso() / "manca.txt"), std::nullopt);
     EXPECT_EQ(leggi_file(c.percorso() / "cartella"), std::nullopt);
+    EXPECT_EQ(leggi_file(c.percorso() / "manca" / "a_linea.txt"), std::nullopt);
+#ifndef _WIN32
+    // A pipe with no one at the other end: declined at once, not waited on.
+    const fs::path tubo = c.percorso() / "a_linea.txt";
+    ASSERT_EQ(::mkfifo(tubo.c_str(), 0600), 0);
+    EXPECT_EQ(leggi_file(tubo), std::nullopt);
+#endif
 }
 
 TEST(AmbienteFile, DeletingAMissingFileIsNoError) {
