@@ -1,7 +1,6 @@
 // The program on POSIX systems: one run of the build in the program's own
 // folder.
 #include <exception>
-#include <iostream>
 
 #include "driver/al_caricamento.hpp"
 #include "platform/cartella_applicazione.hpp"
@@ -12,7 +11,7 @@ int main() {
         compattatore::AmbientePosix ambiente(compattatore::cartella_applicazione());
         return compattatore::al_caricamento(ambiente);
     } catch (const std::exception& guasto) {
-        std::cerr << "compattatore: " << guasto.what() << std::endl;
+        compattatore::riga_errore("compattatore: ", guasto.what());
         return compattatore::uscita_guasto;
     }
 }
