@@ -121,7 +121,7 @@ std::size_t GeneratorePunti::prossimi(double* x, double* y, std::size_t n) {
         ++m_;
     }
     while (dati < n && m_ < p_.calcolati_) {
-        while (p_.tratti_[tratto_].fino < m_) ++tratto_;  // the runs cover every point from 2 on
+        while (p_.tratti_.at(tratto_).fino < m_) ++tratto_;  // the runs cover every point from 2 on
         const Planimetria::Tratto& t = p_.tratti_[tratto_];
         const auto quanti = static_cast<std::size_t>(std::min<std::int64_t>(
             static_cast<std::int64_t>(n - dati), static_cast<std::int64_t>(t.fino) - m_ + 1));
@@ -154,6 +154,9 @@ std::size_t GeneratorePunti::prossimi(double* x, double* y, std::size_t n) {
             }
             case Planimetria::Tratto::Tipo::dati: {
                 const std::size_t primo = t.primo + static_cast<std::size_t>(m_ - t.da);
+                if (primo + quanti > p_.dati_x_.size() || primo + quanti > p_.dati_y_.size()) {
+                    throw std::out_of_range("plan: a run of points beyond the points given");
+                }
                 const double* dx = p_.dati_x_.data() + primo;
                 const double* dy = p_.dati_y_.data() + primo;
                 if (xs != nullptr) std::copy_n(dx, quanti, xs);
