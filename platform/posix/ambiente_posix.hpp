@@ -13,8 +13,9 @@ namespace compattatore {
 
 // One line on standard error, at once.
 inline void riga_errore(std::string_view prima, std::string_view testo = {}) {
-    static_cast<void>(std::fwrite(prima.data(), 1, prima.size(), stderr));
-    static_cast<void>(std::fwrite(testo.data(), 1, testo.size(), stderr));
+    for (const std::string_view parte : {prima, testo}) {
+        if (!parte.empty()) static_cast<void>(std::fwrite(parte.data(), 1, parte.size(), stderr));
+    }
     static_cast<void>(std::fputc('\n', stderr));
     static_cast<void>(std::fflush(stderr));
 }
