@@ -18,20 +18,21 @@ void Planimetria::dimensiona(std::int32_t ultimo) {
 
 void Planimetria::svuota() {
     ultimo_ = -1;
-    calcolati_ = 0;
-    tratti_.clear();
-    dati_x_.clear();
-    dati_y_.clear();
+    cancella_disegno(0);
 }
 
 void Planimetria::semina() {
     if (ultimo_ < 1) {
         throw std::out_of_range("plan: seeding a plan that is not sized");
     }
+    cancella_disegno(2);
+}
+
+void Planimetria::cancella_disegno(std::int32_t calcolati) {
+    calcolati_ = calcolati;
     tratti_.clear();
     dati_x_.clear();
     dati_y_.clear();
-    calcolati_ = 2;
 }
 
 void Planimetria::aggiungi(double x, double y) {

@@ -94,6 +94,8 @@ private:
     };
 
     void traccia(Tratto::Tipo tipo, std::int32_t ultimo, double k);
+    // No runs and no points given; `calcolati` points (0, or the seed's 2).
+    void cancella_disegno(std::int32_t calcolati);
 
     std::int32_t ultimo_ = -1;
     std::int32_t calcolati_ = 0;

@@ -20,14 +20,13 @@ void scrivi_planimetria(const Planimetria& p, Uscita& uscita) {
     constexpr std::size_t blocco = 256;  // points per block: they stay in the first-level cache
     static_assert(blocco * byte_doppio <= Scrittore::capacita);
     const auto punti = static_cast<std::uint64_t>(std::max<std::int64_t>(p.numero_punti(), 0));
-    std::array<double, blocco> xs{};
-    std::array<double, blocco> ys{};
+    std::array<double, blocco> valori{};  // the block of the column being written
     Scrittore w(uscita);
     for (int c = 0; c < 2; ++c) {
-        const double* valori = c == 0 ? xs.data() : ys.data();
         GeneratorePunti generatore(p);
         std::uint64_t m = 0;
-        while (const std::size_t n = generatore.prossimi(c == 0 ? xs.data() : nullptr, c == 1 ? ys.data() : nullptr, blocco)) {
+        while (const std::size_t n = generatore.prossimi(c == 0 ? valori.data() : nullptr,
+                                                         c == 1 ? valori.data() : nullptr, blocco)) {
             std::size_t i = 0;
             for (; i < n && m < 2; ++i, ++m) {
                 w.intero(tag_intero);
