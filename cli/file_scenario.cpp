@@ -1,8 +1,8 @@
 #include "cli/file_scenario.hpp"
 
-#include <fstream>
-#include <iterator>
 #include <system_error>
+
+#include "cli/carica.hpp"
 
 namespace compattatore::cli {
 
@@ -28,15 +28,7 @@ std::optional<TipoFile> tipo_da_nome(const fs::path& p) {
     return std::nullopt;
 }
 
-std::string leggi_binario(const fs::path& p) {
-    std::error_code ec;
-    if (!fs::is_regular_file(p, ec)) throw FileIllegibile(p.string() + ": no such file");
-    std::ifstream f(p, std::ios::binary);
-    if (!f) throw FileIllegibile(p.string() + ": cannot be opened");
-    std::string b((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    if (f.bad()) throw FileIllegibile(p.string() + ": read error");
-    return b;
-}
+std::string leggi_binario(const fs::path& p) { return leggi_ingresso(p, massimo_file_compilato); }
 
 Planimetria carica_planimetria(const fs::path& p) { return o_errore(p, decodifica_planimetria(leggi_binario(p))); }
 

@@ -29,7 +29,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The bytes of a file; throws FileIllegibile when it cannot be read.
+// The bytes of a compiled file, within the tool's limit; throws
+// FileIllegibile when it cannot be read.
 std::string leggi_binario(const std::filesystem::path& p);
 
 Planimetria carica_planimetria(const std::filesystem::path& p);

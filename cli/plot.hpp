@@ -1,4 +1,4 @@
-// compattatore-cli plot: one self-contained SVG of a scenario, readable at a
+// The scenario drawing: one self-contained SVG of a scenario, readable at a
 // glance. On top, the map of the line from the plan with stations, signals
 // and boards; under it, on one kilometre axis, the elevation integrated from
 // the gradients (with the gradient values), the speed limit as a step line
@@ -6,7 +6,6 @@
 // points; a legend at the bottom.
 #pragma once
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,13 +15,8 @@
 
 namespace compattatore::cli {
 
-extern const char* const aiuto_plot;
-
 // The SVG document of a scenario's tables. The plan may be absent (nullptr)
 // or Empty: the map then says so.
 std::string disegna_scenario(const Planimetria* planimetria, const Voci& voci, const std::vector<Cella>& percorso);
-
-// Runs "plot" on its arguments (a[0] is "plot"); returns the exit status.
-int comando_plot(const std::vector<std::string>& a, std::ostream& out, std::ostream& err);
 
 }  // namespace compattatore::cli

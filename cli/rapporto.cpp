@@ -1,6 +1,7 @@
 #include "cli/rapporto.hpp"
 
 #include "cli/testo.hpp"
+#include "output/compila.hpp"
 
 namespace compattatore::cli {
 
@@ -40,7 +41,7 @@ void stampa_testo(const Rapporto& r, std::ostream& err) {
     for (const Diagnostica& d : r.diagnostiche) err << riga_diagnostica(r, d) << '\n';
     if (r.arresto != 0) {
         err << r.percorso_treno << ": error " << r.arresto << ": "
-            << (r.arresto == 1250 ? "the file-mark slots are already taken (cell 1 or entry 85)"
+            << (r.arresto == errore_marchio ? "the file-mark slots are already taken (cell 1 or entry 85)"
                                   : "the competition-code slots are already taken (cell 1 or entry 85)")
             << "; no file written\n";
     }

@@ -1,0 +1,71 @@
+// The one way every command loads its inputs.
+//
+// A pair of descriptions: the identity (route name and train number) from
+// --route/--train or from the program's own naming of the files, checked so
+// that the names stay inside the output folder; each file read whole, within
+// the tool's limit; the pair compiled with the core; and the report of what
+// the compile found. A compiled file: read whole, within its own limit.
+//
+// Every input is checked before anything else is asked of it: a missing one
+// is "no such file", a folder "it is a folder", a FIFO, device or socket "it
+// is not a regular file".
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "cli/argomenti.hpp"
+#include "cli/nomi.hpp"
+#include "cli/rapporto.hpp"
+#include "model/scenario.hpp"
+#include "output/compila.hpp"
+
+namespace compattatore::cli {
+
+// The largest description file the tool reads: a line of the greatest length
+// (1,000,000 m) with an entry of every kind on every 50 m cell is about
+// 10 MB. A larger file is refused (exit status 2) before more than this is
+// held in memory, so a huge or endless input cannot exhaust memory.
+inline constexpr std::uintmax_t massimo_descrizione = std::uintmax_t{32} * 1024 * 1024;
+
+// The largest compiled file the tool reads: the plan of a line of the
+// greatest length is 20,140,020 bytes; the entry and track files are far
+// smaller.
+inline constexpr std::uintmax_t massimo_file_compilato = std::uintmax_t{32} * 1024 * 1024;
+
+// The options that name the identity, for the tables of the commands that
+// load descriptions.
+inline constexpr Opzione opzione_percorso{"--route", "", "NAME", "the route name"};
+inline constexpr Opzione opzione_treno{"--train", "", "NUMBER", "the train number"};
+
+// Throws FileIllegibile ("cannot read P: ...") unless p names a regular file
+// (after following links).
+void verifica_ingresso(const std::filesystem::path& p);
+
+// The bytes of the regular file p, at most massimo of them; throws
+// FileIllegibile ("cannot read P: ...") for anything else.
+std::string leggi_ingresso(const std::filesystem::path& p, std::uintmax_t massimo);
+
+// The route name and train number of a pair of descriptions; throws
+// ErroreUso (for comando) when they cannot be told or cannot name a file.
+Identita identita_di(std::string_view comando, const Argomenti& a, const std::filesystem::path& linea,
+                     const std::filesystem::path& treno);
+
+struct Compilazione {
+    Scenario scenario;
+    EsitoCompilazione esito;
+    Rapporto rapporto;
+
+    // The tables are complete: the files can be written or drawn.
+    bool tabelle_complete() const { return esito.arresto == 0 && !esito.percorso_assente; }
+    // The exit status the compile itself gives.
+    bool pulita() const { return !rapporto.rifiutato && tabelle_complete(); }
+};
+
+// Loads and compiles the descriptions named by the first two positionals of
+// a (which the caller has counted), with the plan when scrivi_linea is 1.
+Compilazione carica_descrizioni(std::string_view comando, const Argomenti& a, int scrivi_linea);
+
+}  // namespace compattatore::cli

@@ -1,0 +1,106 @@
+// compile and check: one pair of descriptions through the core, the report,
+// and (compile only) the binary files.
+#include <filesystem>
+#include <functional>
+
+#include "cli/carica.hpp"
+#include "cli/cli.hpp"
+#include "cli/comandi.hpp"
+#include "driver/nomi_file.hpp"
+#include "output/file_binari.hpp"
+#include "platform/ambiente_file.hpp"
+
+namespace compattatore::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr Opzione opzione_senza_planimetria{"--no-plan", "", "",
+                                            "build no plan: curves are not read, no plan file is written"};
+constexpr Opzione opzione_json{"--json", "", "", "print one JSON object on standard output instead of the report"};
+
+constexpr Opzione opzioni_compile[] = {
+    {"", "-o", "DIR", "the output folder"},
+    opzione_percorso,
+    opzione_treno,
+    opzione_senza_planimetria,
+    {"--keep-going", "", "",
+     "write the files even when a description was refused, as the\nprogram does (the exit status is still 1)"},
+    opzione_json,
+};
+
+constexpr Opzione opzioni_check[] = {opzione_percorso, opzione_treno, opzione_senza_planimetria, opzione_json};
+
+// Writes the plan (when there is one), entry and track files into cartella.
+void scrivi_binari(const Scenario& s, const fs::path& cartella, Rapporto& r) {
+    auto scrivi_file = [&](File f, const std::function<void(Uscita&)>& contenuto) {
+        const fs::path p = cartella / nome_file(f, s.nome_percorso, s.numero_treno);
+        sostituisci_file(p, contenuto);
+        r.file_scritti.push_back(p.string());
+    };
+    if (s.scrivi_linea != 0) {
+        scrivi_file(File::planimetria, [&](Uscita& u) { scrivi_planimetria(s.planimetria, u); });
+    }
+    scrivi_file(File::voci, [&](Uscita& u) { scrivi_voci(s.voci, u); });
+    scrivi_file(File::percorso, [&](Uscita& u) { scrivi_percorso(s.percorso, u); });
+}
+
+int compila_o_verifica(std::string_view comando, bool scrivi, const Argomenti& a, std::ostream& out,
+                       std::ostream& err) {
+    if (a.posizionali.size() != 2) throw ErroreUso(std::string(comando), std::string(comando) + " needs LINE and TRAIN");
+    Compilazione c = carica_descrizioni(comando, a, a.ha("--no-plan") ? 0 : 1);
+    const bool scrivibile = c.tabelle_complete() && (!c.rapporto.rifiutato || a.ha("--keep-going"));
+    if (scrivi && scrivibile) scrivi_binari(c.scenario, a.valore("-o").value_or("."), c.rapporto);
+    if (a.ha("--json")) {
+        stampa_json(c.rapporto, out);
+    } else {
+        stampa_testo(c.rapporto, err);
+        if (scrivi && !scrivibile) err << "compattatore-cli: no file written\n";
+    }
+    return c.pulita() ? esito_pulito : esito_rifiutato;
+}
+
+int esegui_compile(const Argomenti& a, std::ostream& out, std::ostream& err) {
+    return compila_o_verifica("compile", true, a, out, err);
+}
+
+int esegui_check(const Argomenti& a, std::ostream& out, std::ostream& err) {
+    return compila_o_verifica("check", false, a, out, err);
+}
+
+}  // namespace
+
+const Comando comando_compile{
+    "compile",
+    "compile LINE TRAIN",
+    "read, check and compile the descriptions, write the files",
+    opzioni_compile,
+    "Usage: compattatore-cli compile LINE TRAIN [-o DIR] [--route NAME] [--train NUMBER]\n"
+    "                                [--no-plan] [--keep-going] [--json]\n"
+    "\n"
+    "Reads the line description LINE and the train description TRAIN, checks and\n"
+    "compiles them, and writes into DIR (default: the current folder):\n"
+    "  ROUTE_linea.dat        the plan file (not with --no-plan)\n"
+    "  ROUTE_NUMBER.sim       the entry file\n"
+    "  ROUTE_NUMBER.dat       the track file\n"
+    "The inputs are never modified. ROUTE and NUMBER come from the input names when\n"
+    "they follow the program's own naming (ROUTE_linea.txt, ROUTE_NUMBER-.txt);\n"
+    "otherwise give them with --route and --train.\n",
+    "",
+    esegui_compile,
+};
+
+const Comando comando_check{
+    "check",
+    "check LINE TRAIN",
+    "read and check the descriptions, write nothing",
+    opzioni_check,
+    "Usage: compattatore-cli check LINE TRAIN [--route NAME] [--train NUMBER] [--no-plan] [--json]\n"
+    "\n"
+    "Reads, checks and finishes the scenario as compile does, and writes nothing.\n",
+    "",
+    esegui_check,
+};
+
+}  // namespace compattatore::cli

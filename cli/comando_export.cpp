@@ -1,0 +1,66 @@
+// export: the built-in scenario's descriptions and documents, written by the
+// program's own text writers into a folder.
+#include <filesystem>
+#include <stdexcept>
+#include <system_error>
+
+#include "cli/cli.hpp"
+#include "cli/comandi.hpp"
+#include "describe/dati_linea.hpp"
+#include "describe/dati_treno.hpp"
+#include "describe/identita.hpp"
+#include "documents/dati_note.hpp"
+#include "documents/dati_rallentamenti.hpp"
+#include "documents/dati_scheda.hpp"
+#include "platform/ambiente_file.hpp"
+
+namespace compattatore::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A folder of files with no window: the text writers of the program write
+// through it.
+class AmbienteCartella final : public AmbienteFile {
+public:
+    using AmbienteFile::AmbienteFile;
+    void mostra_finestra() override {}
+    std::int32_t mostra_messaggio(std::string_view) override { return 1; }
+    void segnala_guasto(std::string_view) override {}
+};
+
+int esegui_export(const Argomenti& a, std::ostream&, std::ostream&) {
+    if (a.posizionali.size() != 1) throw ErroreUso("export", "export needs DIR");
+    const fs::path cartella = a.posizionali[0];
+    std::error_code ec;
+    if (fs::exists(cartella, ec) && !fs::is_directory(cartella, ec)) {
+        throw std::runtime_error("cannot write into " + cartella.string() + ": it is not a folder");
+    }
+    fs::create_directories(cartella, ec);
+    if (ec) throw std::runtime_error("cannot create " + cartella.string() + ": " + ec.message());
+    AmbienteCartella ambiente(cartella);
+    dati_linea(ambiente, nome_percorso_incorporato, numero_treno_incorporato);
+    dati_treno(ambiente, nome_percorso_incorporato, numero_treno_incorporato);
+    dati_note(ambiente, nome_percorso_incorporato, numero_treno_incorporato);
+    dati_rallentamenti(ambiente, nome_percorso_incorporato, numero_treno_incorporato);
+    dati_scheda(ambiente, nome_percorso_incorporato, numero_treno_incorporato);
+    return esito_pulito;
+}
+
+}  // namespace
+
+const Comando comando_export{
+    "export",
+    "export DIR",
+    "write the built-in scenario's descriptions and documents",
+    {},
+    "Usage: compattatore-cli export DIR\n"
+    "\n"
+    "Writes the built-in scenario's line and train descriptions and its three\n"
+    "documents into DIR (created when missing), to start a scenario from.\n",
+    "",
+    esegui_export,
+};
+
+}  // namespace compattatore::cli
