@@ -24,14 +24,12 @@ void linee_guida(Svg& s, const Disegno& d) {
     s.chiudi();
 }
 
-void disegna_segni(Svg& s, const Disegno& d) {
-    cornice(s, segni);
-    testo(s, margine_sx + 8, segni.y - 8, "Stations, signals and code points",
-          {{"font-size", "13"}, {"font-weight", "bold"}, {"fill", "#555555"}});
-    const double r_staz = segni.y + 24, r_seg = segni.y + 62, r_cod = segni.y + 86;
-    testo(s, margine_sx - 6, r_staz + 4, "stations", {{"text-anchor", "end"}, {"font-size", "11"}, {"fill", "#444444"}});
-    testo(s, margine_sx - 6, r_seg + 4, "signals", {{"text-anchor", "end"}, {"font-size", "11"}, {"fill", "#444444"}});
-    testo(s, margine_sx - 6, r_cod + 4, "code points", {{"text-anchor", "end"}, {"font-size", "11"}, {"fill", "#444444"}});
+namespace {
+
+// The rows of the panel.
+constexpr double r_staz = segni.y + 24, r_seg = segni.y + 62, r_cod = segni.y + 86;
+
+void stazioni(Svg& s, const Disegno& d) {
     // Station labels right of the marker (left of it near the right edge), in
     // two lanes above and below the markers.
     Corsie corsie(2);
@@ -51,6 +49,11 @@ void disegna_segni(Svg& s, const Disegno& d) {
         testo(s, lx, r_staz + (corsia == 0 ? -4 : 14), etichetta, {{"font-size", "11"}, {"fill", colore::stazione}});
         s.chiudi();
     }
+}
+
+// Signals with their kilometre where it fits; code points as diamonds, hollow
+// for a zero-code cut.
+void segnali_e_codici(Svg& s, const Disegno& d) {
     Corsie corsia_segnali(1);
     for (const Oggetto& o : d.oggetti) {
         const Cella& c = d.celle[static_cast<std::size_t>(o.cella)];
@@ -76,6 +79,19 @@ void disegna_segni(Svg& s, const Disegno& d) {
             s.chiudi();
         }
     }
+}
+
+}  // namespace
+
+void disegna_segni(Svg& s, const Disegno& d) {
+    cornice(s, segni);
+    testo(s, margine_sx + 8, segni.y - 8, "Stations, signals and code points",
+          {{"font-size", "13"}, {"font-weight", "bold"}, {"fill", "#555555"}});
+    testo(s, margine_sx - 6, r_staz + 4, "stations", {{"text-anchor", "end"}, {"font-size", "11"}, {"fill", "#444444"}});
+    testo(s, margine_sx - 6, r_seg + 4, "signals", {{"text-anchor", "end"}, {"font-size", "11"}, {"fill", "#444444"}});
+    testo(s, margine_sx - 6, r_cod + 4, "code points", {{"text-anchor", "end"}, {"font-size", "11"}, {"fill", "#444444"}});
+    stazioni(s, d);
+    segnali_e_codici(s, d);
 }
 
 void asse_km(Svg& s, const Disegno& d) {
