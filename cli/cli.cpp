@@ -6,6 +6,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "cli/comando_lsp.hpp"
 #include "cli/inspect.hpp"
 #include "cli/nomi.hpp"
 #include "cli/plot.hpp"
@@ -43,6 +44,7 @@ constexpr const char* aiuto_generale =
     "  export DIR           write the built-in scenario's descriptions and documents\n"
     "  inspect FILE...      check compiled files and report what they hold\n"
     "  plot LINE TRAIN      draw the line's map and profiles as an SVG file\n"
+    "  lsp                  run the language server for editors on standard input/output\n"
     "\n"
     "Options:\n"
     "  --help               show this help, or a command's with COMMAND --help\n"
@@ -274,6 +276,7 @@ int esegui(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
         if (comando == "export") return esporta_comando(a, out);
         if (comando == "inspect") return comando_inspect(a, out, err);
         if (comando == "plot") return comando_plot(a, out, err);
+        if (comando == "lsp") return comando_lsp(a, out, err);
         throw ErroreUso("unknown command " + comando);
     } catch (const ErroreUso& e) {
         err << "compattatore-cli: " << e.what() << "\nTry 'compattatore-cli --help'.\n";
