@@ -52,6 +52,7 @@ Figure misura(lsp::Server& s, const std::string& uri, int riga, int col) {
         const std::string out = s.ricevi(m);
         const auto t1 = std::chrono::steady_clock::now();
         if (out.find("publishDiagnostics") == std::string::npos) std::fprintf(stderr, "no diagnostics published\n");
+        if (out.find("\"diagnostics\":[]") == std::string::npos) std::fprintf(stderr, "unexpected: %.300s\n", out.c_str());
         ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
     }
     std::sort(ms.begin(), ms.end());
