@@ -1,0 +1,108 @@
+#include "lsp/controllo.hpp"
+
+#include <cstdio>
+
+#include "lsp/righe.hpp"
+#include "model/diagnostica.hpp"
+#include "output/compila.hpp"
+
+namespace compattatore::lsp {
+
+namespace {
+
+using nlohmann::json;
+
+// The readers' own limit: a text larger than this is not checked.
+constexpr std::size_t massimo_testo = std::size_t{32} * 1024 * 1024;
+
+constexpr int errore = 1;
+constexpr int avviso = 2;
+
+json diagnostica(json intervallo, int gravita, std::string messaggio, std::optional<int> codice = std::nullopt) {
+    json d{{"range", std::move(intervallo)}, {"severity", gravita}, {"source", "compattatore"},
+           {"message", std::move(messaggio)}};
+    if (codice) d["code"] = *codice;
+    return d;
+}
+
+json inizio_documento() { return {{"start", {{"line", 0}, {"character", 0}}}, {"end", {{"line", 0}, {"character", 0}}}}; }
+
+json del_nucleo(const Documento& d, const Diagnostica& x, Codifica c) {
+    json intervallo = x.riga > 0 ? intervallo_campo(d, x.riga, x.colonna, c) : inizio_documento();
+    return diagnostica(std::move(intervallo), x.avviso ? avviso : errore, utf8_di(x.messaggio), x.codice);
+}
+
+std::string codice_u(char32_t c) {
+    char b[16];
+    std::snprintf(b, sizeof b, "U+%04X", static_cast<unsigned>(c));
+    return b;
+}
+
+}  // namespace
+
+json posizione_json(const Documento& d, std::int64_t riga, std::int64_t colonna, Codifica c) {
+    return {{"line", riga}, {"character", carattere_di(d.utf8, d.righe, riga, colonna, c)}};
+}
+
+json intervallo_campo(const Documento& d, std::int64_t riga, std::int64_t colonna, Codifica c) {
+    const std::int64_t r = riga - 1;
+    const std::string_view testo = riga_di(d.testo.byte, d.righe_1252, r);
+    std::size_t da = colonna > 0 ? static_cast<std::size_t>(colonna - 1) : 0;
+    if (da > testo.size()) da = testo.size();
+    std::size_t a = testo.find(',', da);
+    if (a == std::string_view::npos) a = testo.size();
+    return {{"start", posizione_json(d, r, static_cast<std::int64_t>(da), c)},
+            {"end", posizione_json(d, r, static_cast<std::int64_t>(a), c)}};
+}
+
+json diagnostiche(const Documento& d, const LineaDelTreno& linea, Codifica c) {
+    json r = json::array();
+    for (const Intraducibile& x : d.testo.intraducibili) {
+        json intervallo{{"start", posizione_json(d, x.riga, x.colonna, c)},
+                        {"end", posizione_json(d, x.riga, x.colonna + 1, c)}};
+        const std::string chi = x.carattere == 0xFFFFFFFF ? std::string("a malformed byte") : "the character " + codice_u(x.carattere);
+        r.push_back(diagnostica(std::move(intervallo), errore, chi + " has no Windows-1252 byte: the file cannot hold it"));
+    }
+    if (!d.genere) return r;
+    if (d.testo.byte.size() > massimo_testo) {
+        r.push_back(diagnostica(inizio_documento(), errore, "the text is larger than 32 MiB: the readers do not take it"));
+        return r;
+    }
+    Scenario s;
+    s.nome_percorso = d.nome_percorso;
+    s.numero_treno = d.numero_treno.empty() ? std::string("0") : d.numero_treno;
+    if (*d.genere == Descrizione::linea) {
+        compila(s, 1, Descrizioni{std::string_view(d.testo.byte), std::string_view()});
+        for (const Diagnostica& x : s.diagnostiche) {
+            if (x.sorgente == Sorgente::linea) r.push_back(del_nucleo(d, x, c));
+        }
+        return r;
+    }
+    if (!linea.testo) {
+        r.push_back(diagnostica(inizio_documento(), avviso,
+                                "no line description " + utf8_di(linea.nome) +
+                                    " is open or beside this file: the train is not checked"));
+        return r;
+    }
+    if (linea.testo->size() > massimo_testo) {
+        r.push_back(diagnostica(inizio_documento(), avviso, "the line description " + utf8_di(linea.nome) +
+                                                                 " is larger than 32 MiB: the train is not checked"));
+        return r;
+    }
+    compila(s, 1, Descrizioni{*linea.testo, std::string_view(d.testo.byte)});
+    for (const Diagnostica& x : s.diagnostiche) {
+        if (x.sorgente == Sorgente::linea) {
+            if (x.avviso) continue;
+            std::string dove = x.riga > 0 ? ":" + std::to_string(x.riga) + ":" + std::to_string(x.colonna) : "";
+            r.push_back(diagnostica(inizio_documento(), avviso,
+                                    "the line description " + utf8_di(linea.nome) + dove + " is refused (" +
+                                        utf8_di(x.messaggio) + "): the train is not checked past it",
+                                    x.codice));
+        } else {
+            r.push_back(del_nucleo(d, x, c));
+        }
+    }
+    return r;
+}
+
+}  // namespace compattatore::lsp

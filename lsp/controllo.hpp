@@ -1,0 +1,31 @@
+// The check of one open document: the compile of its description (a train
+// with the line of its route), its problems as protocol diagnostics, each
+// with the range of the field that caused it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
+
+#include "lsp/documento.hpp"
+
+namespace compattatore::lsp {
+
+// The line description a train is checked against.
+struct LineaDelTreno {
+    std::string nome;              // its file name, for the messages
+    std::optional<std::string_view> testo;  // Windows-1252; nullopt when neither open nor on disk
+};
+
+// The diagnostics array of a publishDiagnostics for d.
+nlohmann::json diagnostiche(const Documento& d, const LineaDelTreno& linea, Codifica c);
+
+// The protocol range of the field that starts at 1-based line `riga` and
+// column `colonna` of the Windows-1252 text: to the next comma or line end.
+nlohmann::json intervallo_campo(const Documento& d, std::int64_t riga, std::int64_t colonna, Codifica c);
+
+nlohmann::json posizione_json(const Documento& d, std::int64_t riga, std::int64_t colonna_1252, Codifica c);
+
+}  // namespace compattatore::lsp

@@ -1,0 +1,16 @@
+// The answers to the requests that read one document: hover, completion,
+// document symbols and inlay hints.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "lsp/documento.hpp"
+
+namespace compattatore::lsp {
+
+nlohmann::json hover(const Documento& d, Posizione p, Codifica c);
+nlohmann::json completamento(const Documento& d, bool snippet);
+nlohmann::json simboli(const Documento& d, Codifica c, bool gerarchia);
+nlohmann::json suggerimenti(const Documento& d, std::int64_t prima_riga, std::int64_t ultima_riga, Codifica c);
+
+}  // namespace compattatore::lsp
