@@ -7,7 +7,6 @@
 #include <stdexcept>
 
 #include "cli/inspect.hpp"
-#include "cli/nomi.hpp"
 #include "cli/plot.hpp"
 #include "cli/rapporto.hpp"
 #include "describe/dati_linea.hpp"
@@ -16,9 +15,11 @@
 #include "documents/dati_note.hpp"
 #include "documents/dati_rallentamenti.hpp"
 #include "documents/dati_scheda.hpp"
-#include "driver/nomi_file.hpp"
+#include "formato/file_percorso.hpp"
+#include "formato/file_planimetria.hpp"
+#include "formato/file_voci.hpp"
+#include "formato/nomi_file.hpp"
 #include "output/compila.hpp"
-#include "output/file_binari.hpp"
 #include "platform/ambiente_file.hpp"
 
 #ifndef COMPATTATORE_VERSIONE

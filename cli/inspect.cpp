@@ -11,7 +11,7 @@
 #include "cli/file_scenario.hpp"
 #include "cli/significato.hpp"
 #include "cli/testo.hpp"
-#include "output/codici_gara.hpp"
+#include "formato/codici_gara.hpp"
 
 namespace compattatore::cli {
 

@@ -8,11 +8,11 @@
 
 #include "cli/cli.hpp"
 #include "cli/file_scenario.hpp"
-#include "cli/nomi.hpp"
 #include "cli/rapporto.hpp"
 #include "cli/significato.hpp"
 #include "cli/svg.hpp"
 #include "cli/testo.hpp"
+#include "formato/nomi_file.hpp"
 #include "output/compila.hpp"
 #include "platform/ambiente_file.hpp"
 
