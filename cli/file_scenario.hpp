@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "formato/decodifica.hpp"
+#include "formato/nomi_file.hpp"
 #include "model/cella.hpp"
 #include "model/planimetria.hpp"
 #include "model/voce.hpp"
-#include "formato/decodifica.hpp"
-#include "formato/nomi_file.hpp"
 
 namespace compattatore::cli {
 
