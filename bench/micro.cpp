@@ -10,9 +10,11 @@
 #include "bench/genera_scenario.hpp"
 #include "describe/dati_linea.hpp"
 #include "describe/dati_treno.hpp"
-#include "driver/stampa.hpp"
+#include "driver/base/stampa.hpp"
+#include "formato/file_percorso.hpp"
+#include "formato/file_planimetria.hpp"
+#include "formato/file_voci.hpp"
 #include "output/compila.hpp"
-#include "output/file_binari.hpp"
 #include "output/rifinitura.hpp"
 #include "readers/lettore_campi.hpp"
 

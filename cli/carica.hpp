@@ -17,7 +17,7 @@
 #include <string_view>
 
 #include "cli/argomenti.hpp"
-#include "cli/nomi.hpp"
+#include "formato/nomi_file.hpp"
 #include "cli/rapporto.hpp"
 #include "model/scenario.hpp"
 #include "output/compila.hpp"

@@ -6,8 +6,10 @@
 #include "cli/carica.hpp"
 #include "cli/cli.hpp"
 #include "cli/comandi.hpp"
-#include "driver/nomi_file.hpp"
-#include "output/file_binari.hpp"
+#include "formato/nomi_file.hpp"
+#include "formato/file_percorso.hpp"
+#include "formato/file_planimetria.hpp"
+#include "formato/file_voci.hpp"
 #include "platform/ambiente_file.hpp"
 
 namespace compattatore::cli {

@@ -6,7 +6,7 @@
 #include "cli/inspect.hpp"
 #include "cli/significato.hpp"
 #include "cli/testo.hpp"
-#include "output/codici_gara.hpp"
+#include "formato/codici_gara.hpp"
 
 namespace compattatore::cli {
 

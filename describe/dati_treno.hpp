@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "driver/ambiente.hpp"
+#include "driver/base/ambiente.hpp"
 
 namespace compattatore {
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "driver/nomi_file.hpp"
-#include "driver/stampa.hpp"
+#include "driver/base/stampa.hpp"
+#include "formato/nomi_file.hpp"
 
 namespace compattatore {
 

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "documents/righe_ripetute.hpp"
-#include "driver/nomi_file.hpp"
-#include "driver/stampa.hpp"
+#include "driver/base/stampa.hpp"
+#include "formato/nomi_file.hpp"
 
 namespace compattatore {
 

@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "driver/ambiente.hpp"
+#include "driver/base/ambiente.hpp"
 
 namespace compattatore {
 

@@ -6,9 +6,11 @@
 #include "documents/dati_note.hpp"
 #include "documents/dati_rallentamenti.hpp"
 #include "documents/dati_scheda.hpp"
-#include "driver/nomi_file.hpp"
+#include "formato/file_percorso.hpp"
+#include "formato/file_planimetria.hpp"
+#include "formato/file_voci.hpp"
+#include "formato/nomi_file.hpp"
 #include "output/compila.hpp"
-#include "output/file_binari.hpp"
 
 namespace compattatore {
 

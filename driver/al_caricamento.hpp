@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "driver/ambiente.hpp"
+#include "driver/base/ambiente.hpp"
 #include "model/scenario.hpp"
 
 namespace compattatore {

@@ -13,9 +13,12 @@
 #include <string>
 #include <string_view>
 
+#include "formato/file_percorso.hpp"
+#include "formato/file_planimetria.hpp"
+#include "formato/file_voci.hpp"
+#include "formato/segni.hpp"
 #include "fuzz/comune.hpp"
 #include "output/compila.hpp"
-#include "output/file_binari.hpp"
 
 namespace {
 

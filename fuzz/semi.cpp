@@ -12,7 +12,7 @@
 
 #include "describe/dati_linea.hpp"
 #include "describe/dati_treno.hpp"
-#include "driver/stampa.hpp"
+#include "driver/base/stampa.hpp"
 
 namespace {
 

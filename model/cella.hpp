@@ -1,10 +1,5 @@
-// One cell of the track array `percorso`: 50 m of line.
-//
-// On file (track file) a cell is 15 bytes, little-endian, members in this
-// order and at these widths:
-//   0 tipo (1)  1 valore_1 (2)  3 valore_2 (2)  5 valore_3 (2)  7 valore_4 (2)
-//   9 tempo_segnale (1)  10 preavviso (1)  11 montagna (1)
-//   12 velocita_limite (1)  13 pendenza (1)  14 aderenza (1)
+// One cell of the track array `percorso`: 50 m of line. Its layout on file
+// is in formato/file_percorso.hpp.
 #pragma once
 
 #include <cstdint>
@@ -46,7 +41,5 @@ struct Cella {
 
     bool operator==(const Cella&) const = default;
 };
-
-inline constexpr int byte_cella = 15;
 
 }  // namespace compattatore

@@ -1,13 +1,6 @@
 // One entry of the entry table `voci`: a station, an indication-board text or
-// a group of scenario parameters.
-//
-// On file (entry file) an entry is 34 + n bytes, little-endian, n = length of
-// `nome` in bytes:
-//   0 tipo (1)  1 inizio (4)  5 fine (4)  9 posizione (4)  13 prolunga (1)
-//   14 n (2)  16 nome (n, Windows-1252)
-//   16+n dato_a (2)  18+n dato_b (2)  20+n dato_c (2)  22+n dato_d (2)
-//   24+n dato_e (2)  26+n opzione_a (1)  27+n opzione_b (1)
-//   28+n opzione_c (1)  29+n opzione_d (1)  30+n orario (4)
+// a group of scenario parameters. Its layout on file is in
+// formato/file_voci.hpp.
 #pragma once
 
 #include <array>
@@ -38,7 +31,6 @@ struct Voce {
 };
 
 inline constexpr int numero_voci = 87;  // indices 0 to 86
-inline constexpr int byte_voce_senza_nome = 34;
 
 // Fixed indices of `voci`.
 namespace indice_voce {

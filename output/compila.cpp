@@ -1,6 +1,7 @@
 #include "output/compila.hpp"
 
-#include "output/codici_gara.hpp"
+#include "formato/codici_gara.hpp"
+#include "formato/segni.hpp"
 #include "output/rifinitura.hpp"
 
 #include <string_view>
@@ -9,8 +10,8 @@
 namespace compattatore {
 
 int marchia(Scenario& s) {
-    Voce& linea = s.voce(indice_voce::linea);
-    Cella& prima = s.cella(1);
+    Voce& linea = s.voce(voce_marchio);
+    Cella& prima = s.cella(cella_marchio);
     if (linea.dato_a != 0 || prima.valore_1 != 0) return errore_marchio;
     linea.dato_a = marchio_voci;
     prima.valore_1 = marchio_percorso;

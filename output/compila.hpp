@@ -14,11 +14,6 @@ namespace compattatore {
 inline constexpr int errore_marchio = 1250;  // a file-mark slot already taken
 inline constexpr int errore_codice = 1251;   // a competition-code slot already taken
 
-// The file marks: 5121 in valore_1 of cell 1 (track file bytes 01 14), 610 in
-// dato_a of entry 85.
-inline constexpr std::int16_t marchio_percorso = 5121;
-inline constexpr std::int16_t marchio_voci = 610;
-
 struct EsitoCompilazione {
     EsitoLettura lettura;  // which description texts the program deletes
     int arresto = 0;       // 0, or the numbered error stop (1250, 1251)

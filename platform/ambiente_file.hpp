@@ -18,7 +18,7 @@
 #include <filesystem>
 #include <limits>
 
-#include "driver/ambiente.hpp"
+#include "driver/base/ambiente.hpp"
 
 namespace compattatore {
 

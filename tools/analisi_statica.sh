@@ -11,8 +11,8 @@ build="${COMPATTATORE_BUILD_ANALISI:-build-analisi}"
 cmake -S . -B "$build" -G "Unix Makefiles" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DCOMPATTATORE_TESTS=OFF >/dev/null
 
 # The Win32 shell is left out: this machine has no Windows headers for it.
-mapfile -t sorgenti < <(git ls-files 'model/*.cpp' 'describe/*.cpp' 'documents/*.cpp' 'readers/*.cpp' \
-  'output/*.cpp' 'driver/*.cpp' 'platform/*.cpp' 'cli/*.cpp' ':(exclude)platform/win32/*')
+mapfile -t sorgenti < <(git ls-files 'model/*.cpp' 'formato/*.cpp' 'describe/*.cpp' 'documents/*.cpp' 'readers/*.cpp' \
+  'output/*.cpp' 'driver/*.cpp' 'driver/base/*.cpp' 'platform/*.cpp' 'cli/*.cpp' ':(exclude)platform/win32/*')
 
 esito=0
 echo "== clang-tidy (${#sorgenti[@]} files)"

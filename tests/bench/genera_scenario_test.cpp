@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "formato/file_percorso.hpp"
 #include "output/compila.hpp"
-#include "output/file_binari.hpp"
 
 namespace compattatore {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/nomi.hpp"
+#include "formato/nomi_file.hpp"
 #include "tests/support/cartella_temporanea.hpp"
 #include "tests/support/processo.hpp"
 

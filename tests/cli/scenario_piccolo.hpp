@@ -9,9 +9,11 @@
 #include <functional>
 #include <string>
 
+#include "formato/file_percorso.hpp"
+#include "formato/file_planimetria.hpp"
+#include "formato/file_voci.hpp"
 #include "model/scenario.hpp"
 #include "output/compila.hpp"
-#include "output/file_binari.hpp"
 #include "tests/support/cartella_temporanea.hpp"
 
 namespace compattatore::prova {

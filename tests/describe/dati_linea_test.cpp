@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "driver/stampa.hpp"
-#include "output/scrittore.hpp"
+#include "driver/base/stampa.hpp"
+#include "formato/uscita.hpp"
 
 namespace compattatore {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/stampa.hpp"
+#include "driver/base/stampa.hpp"
 
 namespace compattatore {
 namespace {

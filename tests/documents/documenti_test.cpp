@@ -6,7 +6,7 @@
 #include "documents/dati_note.hpp"
 #include "documents/dati_rallentamenti.hpp"
 #include "documents/dati_scheda.hpp"
-#include "driver/nomi_file.hpp"
+#include "formato/nomi_file.hpp"
 #include "tests/documents/controlli_documenti.hpp"
 #include "tests/driver/ambiente_memoria.hpp"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "describe/identita.hpp"
-#include "driver/nomi_file.hpp"
+#include "formato/nomi_file.hpp"
 #include "tests/documents/controlli_documenti.hpp"
 #include "tests/driver/ambiente_memoria.hpp"
 

@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/ambiente.hpp"
+#include "driver/base/ambiente.hpp"
 
 namespace compattatore::prova {
 

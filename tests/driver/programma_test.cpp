@@ -9,7 +9,7 @@
 #include <string>
 
 #include "describe/identita.hpp"
-#include "driver/nomi_file.hpp"
+#include "formato/nomi_file.hpp"
 #include "tests/documents/controlli_documenti.hpp"
 #include "tests/support/cartella_temporanea.hpp"
 

@@ -5,7 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "output/file_binari.hpp"
+#include "formato/file_percorso.hpp"
+#include "formato/file_voci.hpp"
 
 namespace compattatore {
 namespace {

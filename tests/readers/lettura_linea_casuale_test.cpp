@@ -9,7 +9,7 @@
 #include <string>
 
 #include "describe/dati_linea.hpp"
-#include "driver/stampa.hpp"
+#include "driver/base/stampa.hpp"
 #include "readers/memorizza_dati.hpp"
 
 namespace compattatore {

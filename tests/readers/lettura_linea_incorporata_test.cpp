@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "describe/dati_linea.hpp"
-#include "driver/stampa.hpp"
+#include "driver/base/stampa.hpp"
 #include "readers/memorizza_dati.hpp"
 
 namespace compattatore {

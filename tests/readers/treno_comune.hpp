@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "describe/dati_treno.hpp"
-#include "driver/stampa.hpp"
+#include "driver/base/stampa.hpp"
 #include "model/scenario.hpp"
 #include "readers/memorizza_dati.hpp"
 

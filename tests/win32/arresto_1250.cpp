@@ -6,9 +6,9 @@
 // the program ends with the stop's exit status, before any binary file.
 #include <exception>
 
-#include "driver/al_caricamento.hpp"
-#include "driver/nomi_file.hpp"
 #include "describe/identita.hpp"
+#include "driver/al_caricamento.hpp"
+#include "formato/nomi_file.hpp"
 #include "platform/cartella_applicazione.hpp"
 #include "platform/win32/ambiente_win32.hpp"
 

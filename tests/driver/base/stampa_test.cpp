@@ -1,4 +1,4 @@
-#include "driver/stampa.hpp"
+#include "driver/base/stampa.hpp"
 
 #include <gtest/gtest.h>
 

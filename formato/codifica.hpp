@@ -1,7 +1,7 @@
-// Byte output of the core.
+// The one little-endian coding of the binary files, both ways.
 //
-// `Uscita` is where bytes go (a file, a buffer in memory); `Scrittore` is the
-// one buffered little-endian encoder in front of it. Every member is encoded
+// `Scrittore` is the buffered encoder in front of an `Uscita`; `Lettore` the
+// bounds-checked cursor every decoder reads with. Every member is coded
 // explicitly at its own width, so the bytes are the same on every platform
 // and never depend on how the compiler lays out a struct.
 #pragma once
@@ -13,27 +13,9 @@
 #include <string>
 #include <string_view>
 
+#include "formato/uscita.hpp"
+
 namespace compattatore {
-
-class Uscita {
-public:
-    virtual ~Uscita() = default;
-    virtual void scrivi(const char* dati, std::size_t n) = 0;
-};
-
-// Collects the bytes in memory.
-class UscitaMemoria final : public Uscita {
-public:
-    void scrivi(const char* dati, std::size_t n) override { byte.append(dati, n); }
-    std::string byte;
-};
-
-// Counts the bytes and drops them.
-class UscitaConteggio final : public Uscita {
-public:
-    void scrivi(const char*, std::size_t n) override { totale += n; }
-    std::uint64_t totale = 0;
-};
 
 class Scrittore {
 public:
@@ -110,6 +92,79 @@ private:
     Uscita& uscita_;
     std::array<char, capacita> buffer_;  // not cleared: only the bytes written are handed on
     std::size_t usati_ = 0;
+};
+
+// Little-endian reads at a cursor over bytes in memory. A read never goes past
+// the end: one that would reads nothing, returns 0 (or an empty text), leaves
+// the cursor where it was and marks the cursor `fuori`. Decoders test `resta`
+// first so that they can say what was missing; `fuori` is the backstop.
+class Lettore {
+public:
+    explicit Lettore(std::string_view b) : b_(b) {}
+
+    std::size_t pos() const { return pos_; }
+    std::size_t restanti() const { return b_.size() - pos_; }
+    bool resta(std::size_t n) const { return n <= restanti(); }
+    // A read or skip was refused for want of bytes.
+    bool fuori() const { return fuori_; }
+
+    std::uint8_t byte() {
+        const unsigned char* p = prendi(1);
+        return p == nullptr ? 0 : p[0];
+    }
+    std::int16_t intero() {
+        const unsigned char* p = prendi(2);
+        return p == nullptr ? 0 : static_cast<std::int16_t>(leggi_16(p));
+    }
+    std::int32_t lungo() {
+        const unsigned char* p = prendi(4);
+        return p == nullptr ? 0 : static_cast<std::int32_t>(leggi_32(p));
+    }
+    double doppio() {
+        const unsigned char* p = prendi(8);
+        if (p == nullptr) return 0;
+        const std::uint64_t u = leggi_64(p);
+        double d = 0;
+        static_assert(sizeof u == sizeof d);
+        std::memcpy(&d, &u, sizeof d);
+        return d;
+    }
+    std::string testo(std::size_t n) {
+        const unsigned char* p = prendi(n);
+        return p == nullptr ? std::string() : std::string(reinterpret_cast<const char*>(p), n);
+    }
+    void salta(std::size_t n) { prendi(n); }
+
+    // Little-endian loads, the inverse of Scrittore's stores.
+    static std::uint16_t leggi_16(const unsigned char* p) {
+        return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+    }
+    static std::uint32_t leggi_32(const unsigned char* p) {
+        std::uint32_t u = 0;
+        for (int i = 0; i < 4; ++i) u |= static_cast<std::uint32_t>(p[i]) << (8 * i);
+        return u;
+    }
+    static std::uint64_t leggi_64(const unsigned char* p) {
+        std::uint64_t u = 0;
+        for (int i = 0; i < 8; ++i) u |= static_cast<std::uint64_t>(p[i]) << (8 * i);
+        return u;
+    }
+
+private:
+    // The next n bytes, or nullptr (and fuori) when fewer remain.
+    const unsigned char* prendi(std::size_t n) {
+        if (!resta(n)) {
+            fuori_ = true;
+            return nullptr;
+        }
+        const auto* p = reinterpret_cast<const unsigned char*>(b_.data()) + pos_;
+        pos_ += n;
+        return p;
+    }
+
+    std::string_view b_;
+    std::size_t pos_ = 0;
+    bool fuori_ = false;
 };
 
 }  // namespace compattatore

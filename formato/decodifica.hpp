@@ -1,6 +1,6 @@
-// Reading the three binary scenario files back into tables: the exact inverse
-// of the serialisers (output/file_binari.hpp), for tools that show what a
-// build produced.
+// What reading a binary scenario file back gives: the decoded table or the
+// error, and the names the competition codes are checked against. The
+// decoders themselves sit beside their writers (formato/file_*.hpp).
 //
 // The decoders trust nothing in the bytes. A size that does not fit the
 // layout, an unknown tag, a string length running past the end, a missing
@@ -12,17 +12,10 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
+#include <cstddef>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <variant>
-#include <vector>
-
-#include "model/cella.hpp"
-#include "model/planimetria.hpp"
-#include "model/voce.hpp"
-#include "output/compila.hpp"  // the file marks
 
 namespace compattatore {
 
@@ -59,21 +52,17 @@ struct NomiGara {
     std::string numero_treno;
 };
 
-// Plan file: 2 x (lunghezza_estesa + 1) tagged elements, column 0 then
-// column 1. Accepted only in the pattern the line reader produces: points 0
-// and 1 the Integers (0, 0) and (0, 1), then Doubles in both columns for the
-// same metres, then Empty to the end; or Empty throughout.
-Decodifica<Planimetria> decodifica_planimetria(std::string_view byte);
+// The pieces of the decoders' messages.
+namespace dettaglio_decodifica {
 
-// Entry file: 87 entries of 34 + n bytes and nothing after them; the mark 610
-// in entry 85 and its weighted competition code matching the names in
-// entries 85 (route) and 86 (train).
-Decodifica<Voci> decodifica_voci(std::string_view byte);
+inline ErroreDecodifica errore(std::size_t offset, std::string messaggio) {
+    return ErroreDecodifica{static_cast<std::int64_t>(offset), std::move(messaggio)};
+}
 
-// Track file: cells of 15 bytes, at least cells 0 and 1, the mark 5121 in
-// cell 1. When the names are given, the plain competition code in cell 1
-// must match them.
-Decodifica<std::vector<Cella>> decodifica_percorso(std::string_view byte,
-                                                   const std::optional<NomiGara>& nomi = std::nullopt);
+inline std::string n(std::int64_t v) { return std::to_string(v); }
+
+inline std::string byte_s(std::int64_t v) { return v == 1 ? "1 byte" : n(v) + " bytes"; }
+
+}  // namespace dettaglio_decodifica
 
 }  // namespace compattatore

@@ -1,4 +1,8 @@
-#include "output/file_binari.hpp"
+#include "formato/codifica.hpp"
+#include "formato/file_percorso.hpp"
+#include "formato/file_planimetria.hpp"
+#include "formato/file_voci.hpp"
+#include "formato/segni.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,10 @@
 // The decoders of the three binary files: tables -> bytes -> tables gives the
 // same tables back, and every kind of damaged file gives an error with the
 // byte where the damage lies.
-#include "output/decodifica.hpp"
+#include "formato/decodifica.hpp"
+#include "formato/file_percorso.hpp"
+#include "formato/file_planimetria.hpp"
+#include "formato/file_voci.hpp"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +17,11 @@
 #include "describe/dati_linea.hpp"
 #include "describe/dati_treno.hpp"
 #include "describe/identita.hpp"
-#include "driver/stampa.hpp"
-#include "output/codici_gara.hpp"
+#include "driver/base/stampa.hpp"
+#include "formato/codici_gara.hpp"
+#include "formato/codifica.hpp"
+#include "formato/segni.hpp"
 #include "output/compila.hpp"
-#include "output/file_binari.hpp"
-#include "output/scrittore.hpp"
 
 namespace compattatore {
 namespace {

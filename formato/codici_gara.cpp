@@ -1,4 +1,4 @@
-#include "output/codici_gara.hpp"
+#include "formato/codici_gara.hpp"
 
 namespace compattatore {
 

@@ -1,4 +1,4 @@
-#include "driver/nomi_file.hpp"
+#include "formato/nomi_file.hpp"
 
 #include <gtest/gtest.h>
 

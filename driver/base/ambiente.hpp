@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "output/scrittore.hpp"
+#include "formato/uscita.hpp"
 
 namespace compattatore {
 

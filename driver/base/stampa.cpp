@@ -1,4 +1,6 @@
-#include "driver/stampa.hpp"
+#include "driver/base/stampa.hpp"
+
+#include "formato/codifica.hpp"
 
 namespace compattatore {
 

@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-#include "output/scrittore.hpp"
+#include "formato/uscita.hpp"
 
 namespace compattatore {
 
