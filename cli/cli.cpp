@@ -200,12 +200,12 @@ int compila_comando(const std::vector<std::string>& a, bool scrivi, std::ostream
     r.percorso_linea = o.posizionali[0];
     r.percorso_treno = o.posizionali[1];
     r.diagnostiche = s.diagnostiche;
-    r.codice_errore = s.codice_errore;
+    r.codice_errore = numero(s.codice_errore);
     r.posizione_errore = s.posizione_errore;
-    r.arresto = esito.arresto;
-    for (const Diagnostica& d : s.diagnostiche) r.rifiutato = r.rifiutato || !d.avviso;
+    r.arresto = numero(esito.arresto);
+    for (const Diagnostica& d : s.diagnostiche) r.rifiutato = r.rifiutato || !d.avviso();
 
-    const bool scrivibile = esito.arresto == 0 && !esito.percorso_assente && (!r.rifiutato || o.prosegui);
+    const bool scrivibile = esito.arresto == Stato::nessuno && !esito.percorso_assente && (!r.rifiutato || o.prosegui);
     if (scrivi && scrivibile) {
         const fs::path cartella = o.cartella ? fs::path(*o.cartella) : fs::path(".");
         auto scrivi_file = [&](File f, const std::function<void(Uscita&)>& contenuto) {
@@ -226,7 +226,7 @@ int compila_comando(const std::vector<std::string>& a, bool scrivi, std::ostream
         stampa_testo(r, err);
         if (scrivi && !scrivibile) err << "compattatore-cli: no file written\n";
     }
-    return (r.rifiutato || esito.arresto != 0 || esito.percorso_assente) ? esito_rifiutato : esito_pulito;
+    return (r.rifiutato || esito.arresto != Stato::nessuno || esito.percorso_assente) ? esito_rifiutato : esito_pulito;
 }
 
 int esporta_comando(const std::vector<std::string>& a, std::ostream& out) {

@@ -725,12 +725,12 @@ int da_descrizioni(const Richiesta& r, std::ostream& err) {
     rapporto.percorso_linea = linea_p.string();
     rapporto.percorso_treno = treno_p.string();
     rapporto.diagnostiche = s.diagnostiche;
-    rapporto.codice_errore = s.codice_errore;
+    rapporto.codice_errore = numero(s.codice_errore);
     rapporto.posizione_errore = s.posizione_errore;
-    rapporto.arresto = esito.arresto;
-    for (const Diagnostica& d : s.diagnostiche) rapporto.rifiutato = rapporto.rifiutato || !d.avviso;
+    rapporto.arresto = numero(esito.arresto);
+    for (const Diagnostica& d : s.diagnostiche) rapporto.rifiutato = rapporto.rifiutato || !d.avviso();
     stampa_testo(rapporto, err);
-    if (esito.arresto != 0 || esito.percorso_assente) {
+    if (esito.arresto != Stato::nessuno || esito.percorso_assente) {
         err << "compattatore-cli: nothing to draw\n";
         return esito_rifiutato;
     }

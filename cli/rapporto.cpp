@@ -24,7 +24,7 @@ std::string luogo(const Rapporto& r, const Diagnostica& d) {
 }  // namespace
 
 std::string riga_diagnostica(const Rapporto& r, const Diagnostica& d) {
-    std::string s = luogo(r, d) + ": " + (d.avviso ? "warning " : "error ") + std::to_string(d.codice) + ": " +
+    std::string s = luogo(r, d) + ": " + (d.avviso() ? "warning " : "error ") + std::to_string(d.numero()) + ": " +
                     utf8_da_1252(d.messaggio);
     if (d.cella && d.posizione) {
         s += " (cell " + std::to_string(*d.cella) + ", " + std::to_string(*d.posizione) + " m)";
@@ -55,7 +55,7 @@ void stampa_json(const Rapporto& r, std::ostream& out) {
         if (!primo) out << ',';
         primo = false;
         out << "{\"file\":" << json_utf8(file_di(r, d)) << ",\"line\":" << d.riga << ",\"column\":" << d.colonna
-            << ",\"number\":" << d.codice << ",\"severity\":\"" << (d.avviso ? "warning" : "error")
+            << ",\"number\":" << d.numero() << ",\"severity\":\"" << (d.avviso() ? "warning" : "error")
             << "\",\"message\":" << json_testo(d.messaggio) << ",\"position\":";
         if (d.posizione) out << *d.posizione; else out << "null";
         out << ",\"cell\":";
