@@ -29,7 +29,9 @@ EsitoMemo memo_rallentamento(Scenario& s, Luogo dove, const DatiRallentamento& r
     const std::int32_t f_ta = con_avviso ? r.f_ta : 0;
 
     // Every claimed cell is tested before anything is written.
-    if (con_avviso && !s.cella(a).libera()) return rifiuta(s, dove, r, Stato::avviso_rallentamento_occupato, a, "warning board");
+    if (con_avviso && !s.cella(a).libera()) {
+        return rifiuta(s, dove, r, Stato::avviso_rallentamento_occupato, a, "warning board");
+    }
     if (!s.cella(ci).libera()) return rifiuta(s, dove, r, Stato::inizio_rallentamento_occupato, ci, "start");
     if (!s.cella(ce).libera()) return rifiuta(s, dove, r, Stato::fine_rallentamento_occupata, ce, "end");
 
