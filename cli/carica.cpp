@@ -94,7 +94,7 @@ Compilazione carica_descrizioni(std::string_view comando, const Argomenti& a, in
     r.codice_errore = c.scenario.codice_errore;
     r.posizione_errore = c.scenario.posizione_errore;
     r.arresto = c.esito.arresto;
-    for (const Diagnostica& d : c.scenario.diagnostiche) r.rifiutato = r.rifiutato || !d.avviso;
+    for (const Diagnostica& d : c.scenario.diagnostiche) r.rifiutato = r.rifiutato || !d.avviso();
     return c;
 }
 

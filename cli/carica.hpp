@@ -59,7 +59,7 @@ struct Compilazione {
     Rapporto rapporto;
 
     // The tables are complete: the files can be written or drawn.
-    bool tabelle_complete() const { return esito.arresto == 0 && !esito.percorso_assente; }
+    bool tabelle_complete() const { return esito.arresto == Stato::nessuno && !esito.percorso_assente; }
     // The exit status the compile itself gives.
     bool pulita() const { return !rapporto.rifiutato && tabelle_complete(); }
 };

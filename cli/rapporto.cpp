@@ -25,7 +25,7 @@ std::string luogo(const Rapporto& r, const Diagnostica& d) {
 }  // namespace
 
 std::string riga_diagnostica(const Rapporto& r, const Diagnostica& d) {
-    std::string s = luogo(r, d) + ": " + (d.avviso ? "warning " : "error ") + std::to_string(d.codice) + ": " +
+    std::string s = luogo(r, d) + ": " + (d.avviso() ? "warning " : "error ") + std::to_string(d.numero()) + ": " +
                     utf8_da_1252(d.messaggio);
     if (d.cella && d.posizione) {
         s += " (cell " + std::to_string(*d.cella) + ", " + std::to_string(*d.posizione) + " m)";
@@ -39,24 +39,24 @@ std::string riga_diagnostica(const Rapporto& r, const Diagnostica& d) {
 
 void stampa_testo(const Rapporto& r, std::ostream& err) {
     for (const Diagnostica& d : r.diagnostiche) err << riga_diagnostica(r, d) << '\n';
-    if (r.arresto != 0) {
-        err << r.percorso_treno << ": error " << r.arresto << ": "
-            << (r.arresto == errore_marchio ? "the file-mark slots are already taken (cell 1 or entry 85)"
-                                  : "the competition-code slots are already taken (cell 1 or entry 85)")
+    if (r.arresto != Stato::nessuno) {
+        err << r.percorso_treno << ": error " << numero(r.arresto) << ": "
+            << (r.arresto == Stato::marchio_occupato ? "the file-mark slots are already taken (cell 1 or entry 85)"
+                                                     : "the competition-code slots are already taken (cell 1 or entry 85)")
             << "; no file written\n";
     }
 }
 
 void stampa_json(const Rapporto& r, std::ostream& out) {
-    out << "{\"codice_errore\":" << r.codice_errore << ",\"posizione_errore\":" << r.posizione_errore
-        << ",\"arresto\":" << r.arresto << ",\"rifiutato\":" << (r.rifiutato ? "true" : "false")
+    out << "{\"codice_errore\":" << numero(r.codice_errore) << ",\"posizione_errore\":" << r.posizione_errore
+        << ",\"arresto\":" << numero(r.arresto) << ",\"rifiutato\":" << (r.rifiutato ? "true" : "false")
         << ",\"diagnostiche\":[";
     bool primo = true;
     for (const Diagnostica& d : r.diagnostiche) {
         if (!primo) out << ',';
         primo = false;
         out << "{\"file\":" << json_utf8(file_di(r, d)) << ",\"line\":" << d.riga << ",\"column\":" << d.colonna
-            << ",\"number\":" << d.codice << ",\"severity\":\"" << (d.avviso ? "warning" : "error")
+            << ",\"number\":" << d.numero() << ",\"severity\":\"" << (d.avviso() ? "warning" : "error")
             << "\",\"message\":" << json_testo(d.messaggio) << ",\"position\":";
         if (d.posizione) out << *d.posizione; else out << "null";
         out << ",\"cell\":";

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/diagnostica.hpp"
+#include "model/stato.hpp"
 
 namespace compattatore::cli {
 
@@ -17,9 +18,9 @@ struct Rapporto {
     std::string percorso_linea;  // the paths as the user gave them
     std::string percorso_treno;
     std::vector<Diagnostica> diagnostiche;
-    std::int32_t codice_errore = 0;
+    Stato codice_errore = Stato::nessuno;
     std::int32_t posizione_errore = 0;
-    int arresto = 0;                 // 1250, 1251, or 0
+    Stato arresto = Stato::nessuno;  // a numbered error stop of the compile, or none
     std::vector<std::string> file_scritti;
     bool rifiutato = false;          // a description was refused
 };

@@ -31,10 +31,10 @@ void memorizza_percorso(Ambiente& a, Scenario& s, std::int32_t j) {
     if (esito.lettura.elimina_linea) a.elimina(nome_linea);
     if (esito.lettura.elimina_treno) a.elimina(nome_treno);
 
-    if (esito.arresto != 0) errore(std::to_string(esito.arresto));
+    if (esito.arresto != Stato::nessuno) errore(std::to_string(numero(esito.arresto)));
     // A track that was never sized has no files to write: stop with the
     // status that says why, rather than write files of nothing.
-    if (esito.percorso_assente) errore(std::to_string(s.codice_errore));
+    if (esito.percorso_assente) errore(std::to_string(numero(s.codice_errore)));
 
     if (s.scrivi_linea != 0) {
         a.sostituisci(nome_file(File::planimetria, s.nome_percorso, s.numero_treno),

@@ -113,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
         }
     } catch (const ErroreLettura&) {
         // A malformed field or a read past the end: the reading step turns it
-        // into status 25.
+        // into guasto_lettura.
     }
     return 0;
 }

@@ -26,7 +26,7 @@ using namespace compattatore;
 using compattatore::fuzz::verifica;
 
 struct Risultato {
-    std::int32_t codice_errore = 0;
+    Stato codice_errore = Stato::nessuno;
     std::int32_t posizione_errore = 0;
     EsitoCompilazione esito;
     std::int32_t ultima_cella = 0;
@@ -110,12 +110,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
 
     const Risultato a = compila_in_memoria(p, j);
     verifica(fuzz::stato_documentato(a.codice_errore), "the status is a documented one");
-    verifica(a.esito.arresto == 0 || a.esito.arresto == errore_marchio || a.esito.arresto == errore_codice,
-             "a stop is 1250 or 1251");
+    verifica(a.esito.arresto == Stato::nessuno || gravita(a.esito.arresto) == Gravita::arresto,
+             "a stop is a numbered error stop");
 
     if (!a.esito.percorso_assente) {
         verifica(a.voci.empty() || voci_nel_file(a.voci) == numero_voci, "the entry file holds the 87 entries");
-        if (a.codice_errore == 0 && a.esito.arresto == 0) {
+        if (a.codice_errore == Stato::nessuno && a.esito.arresto == Stato::nessuno) {
             verifica(a.percorso.size() == 15u * (static_cast<std::size_t>(a.ultima_cella) + 1u),
                      "the track file is 15 bytes per cell");
             verifica(voci_nel_file(a.voci) == numero_voci, "the entry file holds the 87 entries");

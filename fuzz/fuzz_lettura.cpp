@@ -62,10 +62,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
     const Scenario s = leggi(p, j, esito);
 
     verifica(fuzz::stato_documentato(s.codice_errore), "the status is a documented one");
-    verifica(s.codice_errore < 11 || s.codice_errore > 13, "reading leaves no finishing diagnostic");
-    verifica((s.codice_errore == 0) == s.diagnostiche.empty(), "status 0 exactly when nothing was recorded");
+    verifica(gravita(s.codice_errore) != Gravita::avviso, "reading leaves no finishing diagnostic");
+    verifica((s.codice_errore == Stato::nessuno) == s.diagnostiche.empty(),
+             "no status exactly when nothing was recorded");
     if (!s.diagnostiche.empty()) {
-        verifica(s.diagnostiche.back().codice == s.codice_errore, "the status is that of the last problem");
+        verifica(s.diagnostiche.back().stato == s.codice_errore, "the status is that of the last problem");
     }
     const std::int32_t righe_linea = numero_righe(p.linea);
     const std::int32_t righe_treno = p.treno ? numero_righe(*p.treno) : 0;
@@ -76,20 +77,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
         verifica(d.sorgente != Sorgente::rifinitura, "reading records no finishing diagnostic");
         const std::int32_t righe = d.sorgente == Sorgente::linea ? righe_linea : righe_treno;
         verifica(d.riga <= righe, "the line of a problem exists in its text");
-        verifica(!d.avviso, "reading problems are errors");
+        verifica(d.gravita() == Gravita::errore, "reading problems are errors");
     }
 
-    if (s.codice_errore == 101) {
+    if (s.codice_errore == Stato::linea_assente) {
         verifica(false, "the line text is always given here");
     }
     verifica(esito.elimina_linea, "a line text that exists is consumed");
     verifica(s.nome_percorso == "Prova" && s.numero_treno == "1", "nothing read from a text renames the files");
     verifica(!esito.elimina_treno || p.treno.has_value(), "only an existing train text is consumed");
 
-    // A length refused with status 1 is stored all the same, over the track
+    // A length refused as out of range is stored all the same, over the track
     // sized by an earlier length entry; otherwise the stored length is the
     // track's.
-    if (s.percorso_dimensionato() && s.codice_errore != 1) {
+    if (s.percorso_dimensionato() && s.codice_errore != Stato::lunghezza_fuori_limiti) {
         const std::int64_t l = s.voce(indice_voce::parametri_treno).fine;
         verifica(l >= 0 && l <= lunghezza_massima, "a sized track has a length within the limit");
         verifica(s.lunghezza_estesa == l + prolungamento, "lunghezza_estesa is the length plus 7000 m");

@@ -29,7 +29,7 @@ json inizio_documento() { return {{"start", {{"line", 0}, {"character", 0}}}, {"
 
 json del_nucleo(const Documento& d, const Diagnostica& x, Codifica c) {
     json intervallo = x.riga > 0 ? intervallo_campo(d, x.riga, x.colonna, c) : inizio_documento();
-    return diagnostica(std::move(intervallo), x.avviso ? avviso : errore, utf8_di(x.messaggio), x.codice);
+    return diagnostica(std::move(intervallo), x.avviso() ? avviso : errore, utf8_di(x.messaggio), x.numero());
 }
 
 std::string codice_u(char32_t c) {
@@ -92,12 +92,12 @@ json diagnostiche(const Documento& d, const LineaDelTreno& linea, Codifica c) {
     compila(s, 1, Descrizioni{*linea.testo, std::string_view(d.testo.byte)});
     for (const Diagnostica& x : s.diagnostiche) {
         if (x.sorgente == Sorgente::linea) {
-            if (x.avviso) continue;
+            if (x.avviso()) continue;
             std::string dove = x.riga > 0 ? ":" + std::to_string(x.riga) + ":" + std::to_string(x.colonna) : "";
             r.push_back(diagnostica(inizio_documento(), avviso,
                                     "the line description " + utf8_di(linea.nome) + dove + " is refused (" +
                                         utf8_di(x.messaggio) + "): the train is not checked past it",
-                                    x.codice));
+                                    x.numero()));
         } else {
             r.push_back(del_nucleo(d, x, c));
         }

@@ -1,15 +1,18 @@
 // A problem found while reading or finishing a scenario.
 //
-// The system records every problem as a status number (`codice_errore`) and a
-// metre position (`posizione_errore`); only the last one stays in those two
+// The system records every problem as a status (`codice_errore`) and a metre
+// position (`posizione_errore`); only the last one stays in those two
 // members. Each problem is also kept here, with the place in the description
 // text that caused it and a sentence in words, so that a tool can report all
-// of them the way a compiler does.
+// of them the way a compiler does. Its severity follows from the status.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include "model/luogo.hpp"
+#include "model/stato.hpp"
 
 namespace compattatore {
 
@@ -20,14 +23,18 @@ enum class Sorgente {
 };
 
 struct Diagnostica {
-    std::int32_t codice = 0;
+    Stato stato = Stato::nessuno;
     std::optional<std::int32_t> posizione;  // metres
     std::optional<std::int64_t> cella;      // track cell concerned, when one is
     Sorgente sorgente = Sorgente::linea;
     std::int32_t riga = 0;     // 1-based line of the entry in its text; 0 = none
-    std::int32_t colonna = 0;  // 1-based column (byte) of the entry's first field
+    std::int32_t colonna = 0;  // 1-based column (byte) of the field concerned
     std::string messaggio;     // what is wrong, in words
-    bool avviso = false;       // a finishing diagnostic: the build goes on
+
+    std::int32_t numero() const { return compattatore::numero(stato); }
+    Gravita gravita() const { return compattatore::gravita(stato); }
+    bool avviso() const { return gravita() == Gravita::avviso; }  // the build goes on
+    Luogo luogo() const { return {riga, colonna}; }
 
     bool operator==(const Diagnostica&) const = default;
 };

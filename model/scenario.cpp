@@ -1,5 +1,7 @@
 #include "model/scenario.hpp"
 
+#include "model/arrotonda.hpp"
+
 #include <string>
 #include <utility>
 
@@ -31,10 +33,28 @@ const Voce& Scenario::voce(std::int64_t indice) const {
     return voci[static_cast<std::size_t>(indice)];
 }
 
-void Scenario::registra(Diagnostica d) {
-    codice_errore = d.codice;
-    if (d.posizione) posizione_errore = *d.posizione;
+void Scenario::segnala(Stato stato, Sorgente sorgente, Luogo luogo, std::optional<std::int32_t> posizione,
+                       std::optional<std::int64_t> cella, std::string messaggio) {
+    Diagnostica d;
+    d.stato = stato;
+    d.posizione = posizione;
+    d.cella = cella;
+    d.sorgente = sorgente;
+    d.riga = luogo.riga;
+    d.colonna = luogo.colonna;
+    d.messaggio = std::move(messaggio);
+    codice_errore = stato;
+    if (posizione) posizione_errore = *posizione;
     diagnostiche.push_back(std::move(d));
+}
+
+void dimensiona_percorso(Scenario& s, std::int32_t lunghezza) {
+    if (lunghezza < 0 || lunghezza > lunghezza_massima) {
+        throw FuoriTabella("percorso: a line length of " + std::to_string(lunghezza) + " m has no track");
+    }
+    s.lunghezza_estesa = lunghezza + prolungamento;
+    s.ultima_cella = static_cast<std::int32_t>(arrotonda(s.lunghezza_estesa, 50));
+    s.percorso.assign(static_cast<std::size_t>(s.ultima_cella) + 1, Cella{});
 }
 
 }  // namespace compattatore

@@ -9,13 +9,16 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "model/cella.hpp"
 #include "model/diagnostica.hpp"
+#include "model/luogo.hpp"
 #include "model/planimetria.hpp"
+#include "model/stato.hpp"
 #include "model/voce.hpp"
 
 namespace compattatore {
@@ -42,7 +45,7 @@ struct Scenario {
     std::string nome_percorso;
     std::int32_t lunghezza_estesa = 0;  // line length + 7000
     std::int32_t ultima_cella = 0;      // last index of percorso
-    std::int32_t codice_errore = 0;
+    Stato codice_errore = Stato::nessuno;
     std::int32_t posizione_errore = 0;
     std::vector<Diagnostica> diagnostiche;  // every problem, in the order found
 
@@ -59,9 +62,17 @@ struct Scenario {
     Voce& voce(std::int64_t indice);
     const Voce& voce(std::int64_t indice) const;
 
-    // Records a problem: sets codice_errore (and posizione_errore when the
-    // problem has a position) and keeps it in diagnostiche.
-    void registra(Diagnostica d);
+    // Records a problem, the one way every step does: sets codice_errore
+    // (and posizione_errore when the problem has a position) and keeps it in
+    // diagnostiche with the place of the text that caused it (Luogo{} for
+    // none) and a sentence in words.
+    void segnala(Stato stato, Sorgente sorgente, Luogo luogo, std::optional<std::int32_t> posizione,
+                 std::optional<std::int64_t> cella, std::string messaggio);
 };
+
+// Sizes the track for a line of `lunghezza` metres: lunghezza_estesa is the
+// length plus 7000 m, ultima_cella CLng(lunghezza_estesa / 50), and percorso
+// holds cells 0 to ultima_cella, all zero. The plan is not touched.
+void dimensiona_percorso(Scenario& s, std::int32_t lunghezza);
 
 }  // namespace compattatore

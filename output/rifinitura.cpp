@@ -64,15 +64,9 @@ private:
         return false;
     }
 
-    void avvisa(std::int32_t codice, Indice cella, std::string messaggio) {
-        Diagnostica d;
-        d.codice = codice;
-        d.posizione = static_cast<std::int32_t>(cella * 50);
-        d.cella = cella;
-        d.sorgente = Sorgente::rifinitura;
-        d.messaggio = std::move(messaggio);
-        d.avviso = true;
-        s_.registra(std::move(d));
+    void avvisa(Stato stato, Indice cella, std::string messaggio) {
+        s_.segnala(stato, Sorgente::rifinitura, Luogo{}, static_cast<std::int32_t>(cella * 50), cella,
+                   std::move(messaggio));
     }
 
     // Rule 1: every signal among the 20 cells before a warning board at i.
@@ -91,7 +85,7 @@ private:
                 Cella& c = s_.cella(d - 2);
                 c.valore_1 = minimo(valore_codice, c.valore_1);
             } else {
-                avvisa(11, d,
+                avvisa(Stato::rifinitura_prima_del_segnale, d,
                        "signal at cell " + std::to_string(d) + " (" + metri(d) +
                            ") before the slowdown warning board at cell " + std::to_string(i) + ": cells " +
                            std::to_string(d - 1) + " and " + std::to_string(d - 2) +
@@ -111,7 +105,7 @@ private:
             if (i <= p.oltre) continue;
             const Indice celle[] = {i - p.vicina, i - p.vicina - 1, i - p.vicina - 2};
             if (!prima_libera(celle)) {
-                avvisa(12, i,
+                avvisa(Stato::rifinitura_prima_del_rallentamento, i,
                        "slowdown start at cell " + std::to_string(i) + " (" + metri(i) + "): none of cells " +
                            std::to_string(celle[0]) + ", " + std::to_string(celle[1]) + ", " +
                            std::to_string(celle[2]) + " is free for a code point");
@@ -139,7 +133,7 @@ private:
                     piazza(k + 1);
                     contatore = -1;
                 } else {
-                    avvisa(13, k,
+                    avvisa(Stato::rifinitura_nel_rallentamento, k,
                            "slowdown starting at cell " + std::to_string(i) + ": cells " + std::to_string(k) +
                                ", " + std::to_string(k - 1) + " and " + std::to_string(k + 1) +
                                " are all taken, no further code point inside it from " + metri(k));
@@ -172,7 +166,7 @@ private:
         if (contatore <= 0) return;
         const Indice celle[] = {contatore, contatore - 1};
         if (!prima_libera(celle)) {
-            avvisa(13, e,
+            avvisa(Stato::rifinitura_nel_rallentamento, e,
                    "slowdown ending at cell " + std::to_string(e) + " (" + metri(e) + "): cells " +
                        std::to_string(contatore) + " and " + std::to_string(contatore - 1) +
                        " before the signal at cell " + std::to_string(contatore + 1) + " are not free");

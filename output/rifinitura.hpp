@@ -5,13 +5,14 @@
 // in this order:
 //   1. a warning board (tipo 4): every signal among the 20 cells before it
 //      (down to cell 3) gets a code point on one of the two cells before it,
-//      or has an existing code point there lowered to 180 (diagnostic 11);
+//      or has an existing code point there lowered to 180 (warning
+//      rifinitura_prima_del_segnale);
 //   2. a slowdown start (tipo 3): code points at about 5, 11 and 18 cells
-//      before it (diagnostic 12);
+//      before it (warning rifinitura_prima_del_rallentamento);
 //   3. a slowdown start below 110 km/h: a code point every 8 cells inside the
-//      slowdown, up to its end (tipo 2) (diagnostic 13);
+//      slowdown, up to its end (tipo 2) (warning rifinitura_nel_rallentamento);
 //   4. a slowdown start: a code point just before the first signal within 12
-//      cells after the slowdown end (diagnostic 13).
+//      cells after the slowdown end (the same warning).
 // Rules 3 and 4 never look past the last cell. A slowdown of 110 km/h or
 // more has its end found by the same forward scan as rule 3, without
 // placing. A start with no end cell before the end of the track gets no
@@ -31,7 +32,8 @@ inline constexpr std::int16_t velocita_senza_codici = 110;  // km/h: no code poi
 constexpr std::int16_t minimo(std::int16_t x, std::int16_t y) { return x > y ? y : x; }
 
 // Runs the pass over s.percorso (a track that was never sized is left alone).
-// Diagnostics 11, 12 and 13 are recorded through s.registra as warnings.
+// The warnings rifinitura_prima_del_segnale, rifinitura_prima_del_rallentamento
+// and rifinitura_nel_rallentamento are recorded through s.segnala.
 void rifinisci(Scenario& s);
 
 }  // namespace compattatore

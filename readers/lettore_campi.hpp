@@ -20,6 +20,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/luogo.hpp"
+
 namespace compattatore {
 
 // A run-time failure of the reading step: malformed or out-of-range number,
@@ -27,13 +29,6 @@ namespace compattatore {
 class ErroreLettura : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
-};
-
-// Where a field starts: 1-based line and column (in bytes).
-struct Luogo {
-    std::int32_t riga = 0;
-    std::int32_t colonna = 0;
-    bool operator==(const Luogo&) const = default;
 };
 
 class LettoreCampi {

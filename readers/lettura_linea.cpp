@@ -11,10 +11,10 @@
 // part). A keyword field that is the last field of the text is dropped.
 //
 // Stops that end the line half (the text is given up, the train half does not
-// run): 102, 1, 3, 4, 5, 103, 6, 21. A feature beyond the track (15) ends the
+// run): every status this half records but oltre_il_percorso, which ends the
 // feature part only: the gradients and the plan are completed and the train
 // half runs. Run-time failures (malformed numbers, values that do not fit
-// their tables) leave as exceptions and end in 25.
+// their tables) leave as exceptions and end in guasto_lettura.
 
 #include <cstdint>
 #include <string>
@@ -40,9 +40,9 @@ constexpr std::int32_t pendenza_massima = 155;
 
 std::string metri(std::int64_t p) { return std::to_string(p) + " m"; }
 
-void avviso(Scenario& s, Luogo luogo, std::int32_t codice, std::optional<std::int32_t> posizione,
-            std::optional<std::int64_t> cella, std::string messaggio) {
-    segnala(s, Sorgente::linea, luogo, codice, posizione, cella, std::move(messaggio));
+void rifiuta(Scenario& s, Luogo luogo, Stato stato, std::optional<std::int32_t> posizione,
+             std::optional<std::int64_t> cella, std::string messaggio) {
+    s.segnala(stato, Sorgente::linea, luogo, posizione, cella, std::move(messaggio));
 }
 
 bool intestazione(std::string_view campo) {
@@ -92,8 +92,8 @@ private:
                     continue;
                 }
             }
-            avviso(s_, campi_.luogo(), 102, std::nullopt, std::nullopt,
-                   "the line description has no \"[generale]\" heading before its end");
+            rifiuta(s_, campi_.luogo(), Stato::generale_assente, std::nullopt, std::nullopt,
+                    "the line description has no \"[generale]\" heading before its end");
             return false;
         }
     }
@@ -136,13 +136,11 @@ private:
         const std::int32_t l = campi_.campo_numero();
         s_.voce(indice_voce::parametri_treno).fine = l;
         if (l < 0 || l > lunghezza_massima) {
-            avviso(s_, luogo, 1, std::nullopt, std::nullopt,
-                   "line length " + metri(l) + ": outside 0 to " + metri(lunghezza_massima));
+            rifiuta(s_, luogo, Stato::lunghezza_fuori_limiti, std::nullopt, std::nullopt,
+                    "line length " + metri(l) + ": outside 0 to " + metri(lunghezza_massima));
             return false;
         }
-        s_.lunghezza_estesa = l + prolungamento;
-        s_.ultima_cella = static_cast<std::int32_t>(arrotonda(s_.lunghezza_estesa, 50));
-        s_.percorso.assign(static_cast<std::size_t>(s_.ultima_cella) + 1, Cella{});
+        dimensiona_percorso(s_, l);
         if (s_.scrivi_linea != 0) {
             s_.planimetria.dimensiona(s_.lunghezza_estesa);
         } else {
@@ -156,13 +154,13 @@ private:
         treno.inizio = campi_.campo_numero();
         treno.fine = campi_.campo_numero();
         if (treno.inizio % 50 != 0) {
-            avviso(s_, luogo, 3, std::nullopt, std::nullopt,
-                   "cab-signal section: start " + metri(treno.inizio) + " is not a multiple of 50 m");
+            rifiuta(s_, luogo, Stato::ripetizione_inizio_non_multiplo, std::nullopt, std::nullopt,
+                    "cab-signal section: start " + metri(treno.inizio) + " is not a multiple of 50 m");
             return false;
         }
         if (treno.fine % 50 != 0) {
-            avviso(s_, luogo, 4, std::nullopt, std::nullopt,
-                   "cab-signal section: end " + metri(treno.fine) + " is not a multiple of 50 m");
+            rifiuta(s_, luogo, Stato::ripetizione_fine_non_multipla, std::nullopt, std::nullopt,
+                    "cab-signal section: end " + metri(treno.fine) + " is not a multiple of 50 m");
             return false;
         }
         if (contiene_esatto(campo, "4")) {
@@ -170,8 +168,8 @@ private:
         } else if (contiene_esatto(campo, "9")) {
             treno.posizione = 9;
         } else {
-            avviso(s_, luogo, 5, std::nullopt, std::nullopt,
-                   "cab-signal section: the keyword names neither the 4-code nor the 9-code system");
+            rifiuta(s_, luogo, Stato::ripetizione_senza_sistema, std::nullopt, std::nullopt,
+                    "cab-signal section: the keyword names neither the 4-code nor the 9-code system");
             return false;
         }
         if (treno.fine == 0) treno.posizione = 0;
@@ -181,9 +179,9 @@ private:
     // A feature may not begin beyond metre 50 * ultima_cella - 100.
     bool oltre_percorso(std::int32_t p, Luogo luogo, const char* cosa) {
         if (std::int64_t{s_.ultima_cella} * 50 >= std::int64_t{p} + 100) return false;
-        avviso(s_, luogo, 15, p, std::nullopt,
-               std::string(cosa) + " at " + metri(p) + ": beyond the end of the track (last cell " +
-                   std::to_string(s_.ultima_cella) + ")");
+        rifiuta(s_, luogo, Stato::oltre_il_percorso, p, std::nullopt,
+                std::string(cosa) + " at " + metri(p) + ": beyond the end of the track (last cell " +
+                    std::to_string(s_.ultima_cella) + ")");
         fine_elementi_ = true;
         return true;
     }
@@ -248,9 +246,10 @@ private:
     void pendenza(Luogo luogo) {
         const std::int32_t p = campi_.campo_numero();
         const std::int32_t g = campi_.campo_numero();
+        const Luogo luogo_g = campi_.luogo();
         if (oltre_percorso(p, luogo, "gradient")) return;
         if (g < pendenza_minima || g > pendenza_massima) {
-            throw GuastoVoce(luogo, "gradient at " + metri(p) + ": " + std::to_string(g) +
+            throw GuastoVoce(luogo_g, "gradient at " + metri(p) + ": " + std::to_string(g) +
                                         " per mille is outside -100 to 155");
         }
         const std::int64_t c = arrotonda(p, 50);
@@ -268,16 +267,16 @@ private:
         if (oltre_percorso(inizio, luogo, "curve")) return true;
         const std::optional<double> k = curvatura(campo);
         if (!k) {
-            avviso(s_, luogo, 103, std::nullopt, std::nullopt,
-                   "curve at " + metri(inizio) + ": the keyword \"" + std::string(campo) + "\" has no class digit 1 to 6");
+            rifiuta(s_, luogo, Stato::curva_inutilizzabile, std::nullopt, std::nullopt,
+                    "curve at " + metri(inizio) + ": the keyword \"" + std::string(campo) + "\" has no class digit 1 to 6");
             return false;
         }
         const std::int64_t fine = std::int64_t{inizio} + lunghezza;
         const std::int64_t ultimo_punto = std::int64_t{s_.lunghezza_estesa} - 2;
         if (fine > ultimo_punto) {
-            avviso(s_, luogo, 103, std::nullopt, std::nullopt,
-                   "curve at " + metri(inizio) + ", " + metri(lunghezza) + " long: runs past the plan, whose last point is metre " +
-                       std::to_string(ultimo_punto));
+            rifiuta(s_, luogo, Stato::curva_inutilizzabile, std::nullopt, std::nullopt,
+                    "curve at " + metri(inizio) + ", " + metri(lunghezza) + " long: runs past the plan, whose last point is metre " +
+                        std::to_string(ultimo_punto));
             return false;
         }
         // Straight on to the curve's start, then the curve; the plan may not
@@ -289,8 +288,8 @@ private:
             if (curva_k) plan.curva_fino(ultimo, *curva_k);
             else plan.dritto_fino(ultimo);
             if (plan.calcolati() <= limite_punti) return true;
-            avviso(s_, luogo, 103, std::nullopt, std::nullopt,
-                   "curve at " + metri(inizio) + ": the plan passes point " + std::to_string(limite_punti));
+            rifiuta(s_, luogo, Stato::curva_inutilizzabile, std::nullopt, std::nullopt,
+                    "curve at " + metri(inizio) + ": the plan passes point " + std::to_string(limite_punti));
             return false;
         };
         if (!disegna(inizio, std::nullopt)) return false;
@@ -303,24 +302,9 @@ private:
         const std::int32_t b = campi_.campo_numero();
         std::int32_t t = campi_.campo_numero();
         if (oltre_percorso(a, luogo, "mountain zone")) return;
-        const std::string zona = "mountain zone " + metri(a) + " to " + metri(b);
-        switch (memo_montagna(s_, a, b, t)) {
-            case EsitoMontagna::registrata:
-                return;
-            case EsitoMontagna::troppe_zone:
-                throw GuastoVoce(luogo, zona + ": the line already has " + std::to_string(massimo_montagne) +
-                                            " mountain zones");
-            case EsitoMontagna::fuori_percorso:
-                if (arrotonda(a, 50) >= 0) {
-                    // The zone begins on the track and ends beyond it.
-                    avviso(s_, luogo, 15, b, arrotonda(std::int64_t{b} - 50, 50),
-                           zona + ": its end lies beyond the end of the track (last cell " +
-                               std::to_string(s_.ultima_cella) + ")");
-                    fine_elementi_ = true;
-                    return;
-                }
-                throw GuastoVoce(luogo, zona + ": covers cells outside the track");
-        }
+        // A zone that ends beyond the track ends the feature part, as a
+        // feature beyond it does.
+        if (!memo_montagna(s_, luogo, a, b, t).registrato()) fine_elementi_ = true;
     }
 
     bool indicatore(Luogo luogo) {
@@ -328,7 +312,7 @@ private:
         for (std::int32_t& x : v) x = campi_.campo_numero();
         if (oltre_percorso(v[0], luogo, "speed board")) return true;
         cella_di_punto(v[0], luogo, "speed board");
-        return memo_indicatori_v_max(s_, luogo, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]);
+        return memo_indicatori_v_max(s_, luogo, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]).registrato();
     }
 
     bool cartello(Luogo luogo) {
@@ -338,9 +322,9 @@ private:
         const std::int64_t c = cella_di_punto(p, luogo, "indication board");
         Cella& cella = s_.cella(c);
         if (!cella.libera()) {
-            avviso(s_, luogo, 6, p, c,
-                   "indication board at " + metri(p) + ": cell " + std::to_string(c) + " already holds " +
-                       contenuto_cella(cella));
+            rifiuta(s_, luogo, Stato::cartello_su_cella_occupata, p, c,
+                    "indication board at " + metri(p) + ": cell " + std::to_string(c) + " already holds " +
+                        contenuto_cella(cella));
             return false;
         }
         if (slot_ < 0) {

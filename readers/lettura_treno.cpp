@@ -16,17 +16,20 @@
 //   "segnale"              eleven numbers          -> memo_segnale
 //   "rallentamento"        six numbers             -> memo_rallentamento
 //   "abbattimento"         position, value         -> code point
-//   "stazione"             seventeen fields        -> voci(k), stop cell, marks
+//   "stazione"             seventeen fields        -> voci(k), memo_stazione
 //
 // A number read for an 8-bit or 16-bit member must fit it: anything else is a
-// failure of the reading step (ErroreLettura, status 25 for the caller).
+// failure of the reading step (ErroreLettura or GuastoVoce, at the place of
+// the value; guasto_lettura for the caller).
 #include <optional>
 #include <string>
 
 #include "model/arrotonda.hpp"
 #include "readers/contenuto_cella.hpp"
+#include "readers/guasto_voce.hpp"
 #include "readers/memo_rallentamento.hpp"
 #include "readers/memo_segnale.hpp"
+#include "readers/memo_stazione.hpp"
 #include "readers/memorizza_dati.hpp"
 
 namespace compattatore {
@@ -40,30 +43,33 @@ constexpr std::int32_t max_8 = 255;
 // How an entry leaves the main loop.
 enum class Esito {
     avanti,      // next field
-    completa,    // status 15: straight to the completion
+    completa,    // beyond the track: straight to the completion
     ferma,       // a stop: the reading ends here, without the completion
 };
 
 // A profile of the track (speed limit or adhesion) as its entries arrive: the
 // cells from 0 to indice - 1 are written; `precedente` is the value of the
-// last entry, which governs the cells up to the next entry.
+// last entry, which governs the cells up to the next entry, and `luogo` the
+// place of that value in the text, where a value that does not fit its byte
+// is reported.
 struct Profilo {
     std::int64_t indice = 0;
     std::optional<std::int32_t> precedente;  // none before the first entry
+    Luogo luogo;
 };
 
 std::string metri(std::int64_t p) { return std::to_string(p) + " m"; }
 
 // The speed-limit byte of a speed: km/h divided by 5, rounded.
-std::uint8_t byte_velocita(std::int32_t kmh) {
+std::uint8_t byte_velocita(std::int32_t kmh, Luogo luogo) {
     const std::int64_t v = arrotonda(kmh, 5);
     if (!entra_in<std::uint8_t>(v)) {
-        throw ErroreLettura("speed " + std::to_string(kmh) + " km/h does not fit the speed-limit byte");
+        throw GuastoVoce(luogo, "speed " + std::to_string(kmh) + " km/h does not fit the speed-limit byte");
     }
     return static_cast<std::uint8_t>(v);
 }
 
-std::uint8_t byte_aderenza(std::int32_t a) { return basso_8(a); }
+std::uint8_t byte_aderenza(std::int32_t a, Luogo) { return basso_8(a); }
 
 struct LetturaTreno {
     Scenario& s;
@@ -77,12 +83,12 @@ struct LetturaTreno {
     std::int16_t numero_16() { return static_cast<std::int16_t>(campi.campo_numero_tra(min_16, max_16)); }
 
     // The range check of every entry: (p + margine) / 50 must not exceed the
-    // last cell. On failure status 15 with p, and the completion follows.
+    // last cell. Otherwise oltre_il_percorso with p, and the completion follows.
     bool oltre_il_percorso(Luogo dove, const std::string& voce, std::int64_t p, std::int64_t margine) {
         if (p + margine <= 50 * std::int64_t{s.ultima_cella}) return false;
-        segnala(s, Sorgente::treno, dove, 15, static_cast<std::int32_t>(p), std::nullopt,
-                voce + " at " + metri(p) + " lies beyond the end of the track (last cell " +
-                    std::to_string(s.ultima_cella) + ")");
+        s.segnala(Stato::oltre_il_percorso, Sorgente::treno, dove, static_cast<std::int32_t>(p), std::nullopt,
+                  voce + " at " + metri(p) + " lies beyond the end of the track (last cell " +
+                      std::to_string(s.ultima_cella) + ")");
         return true;
     }
 
@@ -91,12 +97,16 @@ struct LetturaTreno {
     // An entry whose cell does not lie beyond the fill index still writes one
     // cell. The fill never passes the last cell of the track.
     template <class Byte>
-    void voce_profilo(Profilo& profilo, std::int32_t p, std::int32_t nuovo, Byte byte, std::uint8_t Cella::*membro) {
+    void voce_profilo(Profilo& profilo, std::int32_t p, std::int32_t nuovo, Luogo luogo, Byte byte,
+                      std::uint8_t Cella::*membro) {
         // Before the first entry its own value governs, from cell 0.
-        if (!profilo.precedente) profilo.precedente = nuovo;
+        if (!profilo.precedente) {
+            profilo.precedente = nuovo;
+            profilo.luogo = luogo;
+        }
         const std::int64_t n = arrotonda(p, 50);
         if (n > 0) {
-            const std::uint8_t valore = byte(*profilo.precedente);
+            const std::uint8_t valore = byte(*profilo.precedente, profilo.luogo);
             do {
                 if (profilo.indice >= s.ultima_cella) break;
                 s.cella(profilo.indice).*membro = valore;
@@ -104,13 +114,14 @@ struct LetturaTreno {
             } while (profilo.indice < n);
         }
         profilo.precedente = nuovo;
+        profilo.luogo = luogo;
     }
 
     // The end of a profile: its last value up to ultima_cella - 3, at least
     // one cell.
     template <class Byte>
     void completa_profilo(Profilo& profilo, Byte byte, std::uint8_t Cella::*membro) {
-        const std::uint8_t valore = byte(profilo.precedente.value_or(0));
+        const std::uint8_t valore = byte(profilo.precedente.value_or(0), profilo.luogo);
         do {
             if (!s.cella_esiste(profilo.indice)) break;
             s.cella(profilo.indice).*membro = valore;
@@ -122,8 +133,9 @@ struct LetturaTreno {
     Esito profilo(Luogo dove, Profilo& profilo, const char* nome, Byte byte, std::uint8_t Cella::*membro) {
         const std::int32_t p = campi.campo_numero();
         const std::int32_t valore = campi.campo_numero();
+        const Luogo luogo_valore = campi.luogo();
         if (oltre_il_percorso(dove, nome, p, 100)) return Esito::completa;
-        voce_profilo(profilo, p, valore, byte, membro);
+        voce_profilo(profilo, p, valore, luogo_valore, byte, membro);
         return Esito::avanti;
     }
 
@@ -136,7 +148,7 @@ struct LetturaTreno {
         if (oltre_il_percorso(dove, "signal", d.posizione, 100)) return Esito::completa;
         // Stop only on a refusal of this signal, never on a status left by an
         // earlier step (the line half may have left 15).
-        return memo_segnale(s, dove, d) != 0 ? Esito::ferma : Esito::avanti;
+        return dopo(memo_segnale(s, dove, d));
     }
 
     Esito rallentamento(Luogo dove) {
@@ -145,25 +157,26 @@ struct LetturaTreno {
         if (oltre_il_percorso(dove, "slowdown", d.x, 100)) return Esito::completa;
         // The end cell must lie on the track as well.
         if (oltre_il_percorso(dove, "slowdown end", std::int64_t{d.x} + d.l, 100)) return Esito::completa;
-        return memo_rallentamento(s, dove, d) != 0 ? Esito::ferma : Esito::avanti;
+        return dopo(memo_rallentamento(s, dove, d));
     }
 
     Esito abbattimento(Luogo dove) {
         const std::int32_t p = campi.campo_numero();
         const std::int32_t valore = campi.campo_numero();
+        const Luogo luogo_valore = campi.luogo();
         if (oltre_il_percorso(dove, "code point", p, 100)) return Esito::completa;
         const std::int64_t c = arrotonda(p, 50);
         Cella& cella = s.cella(c);
         if (!cella.libera()) {
-            segnala(s, Sorgente::treno, dove, 7, p, c,
-                    "code point at " + metri(p) + ": cell " + std::to_string(c) + " already holds " +
-                        contenuto_cella(cella));
+            s.segnala(Stato::abbattimento_su_cella_occupata, Sorgente::treno, dove, p, c,
+                      "code point at " + metri(p) + ": cell " + std::to_string(c) + " already holds " +
+                          contenuto_cella(cella));
             return Esito::ferma;
         }
         if (valore >= 1) {
             if (!entra_in<std::int16_t>(valore)) {
-                throw ErroreLettura("code point at " + metri(p) + ": the value " + std::to_string(valore) +
-                                    " does not fit 16 bits");
+                throw GuastoVoce(luogo_valore, "code point at " + metri(p) + ": the value " +
+                                                   std::to_string(valore) + " does not fit 16 bits");
             }
             cella.tipo = tipo_cella::punto_codice;
             cella.valore_1 = static_cast<std::int16_t>(valore);
@@ -174,33 +187,29 @@ struct LetturaTreno {
     }
 
     Esito stazione_voce(Luogo dove);
+
+    // A recorder's refusal ends the reading; one beyond the track goes to the
+    // completion, as the reader's own range check does.
+    static Esito dopo(const EsitoMemo& e) {
+        if (e.registrato()) return Esito::avanti;
+        return *e.rifiuto == Stato::oltre_il_percorso ? Esito::completa : Esito::ferma;
+    }
 };
 
 Esito LetturaTreno::stazione_voce(Luogo dove) {
-    const std::int32_t k = stazione;
-    if (k > slot_cartelli) {
-        // Entry k already holds a board text: the stations have no room at all.
-        segnala(s, Sorgente::treno, dove, 10, std::nullopt, std::nullopt,
-                "station " + std::to_string(k) + ": its entry " + std::to_string(k) + " holds a board text");
-        return Esito::ferma;
-    }
-    Voce& v = s.voce(k);
+    DatiStazione d{stazione, 0, Luogo{}, slot_cartelli};
+    if (!controlla_posto(s, dove, d.indice, slot_cartelli).registrato()) return Esito::ferma;
+    // The fields go into the entry as they are read, each rule before the
+    // next field is read.
+    Voce& v = s.voce(d.indice);
     const std::int32_t p = campi.campo_numero();
     v.posizione = p;
     if (oltre_il_percorso(dove, "station", p, 800)) return Esito::completa;
-    if (p % 50 != 0) {
-        segnala(s, Sorgente::treno, dove, 8, p, std::nullopt,
-                "station at " + metri(p) + ": the position is not a multiple of 50 m");
-        return Esito::ferma;
-    }
-    const std::uint8_t tipo = numero_8();
-    v.tipo = tipo;
-    const std::int64_t l = campi.campo_numero();
-    if (l % 100 != 0) {
-        segnala(s, Sorgente::treno, dove, 9, p, std::nullopt,
-                "station at " + metri(p) + ": the length " + metri(l) + " is not a multiple of 100 m");
-        return Esito::ferma;
-    }
+    if (!controlla_posizione(s, dove, p).registrato()) return Esito::ferma;
+    v.tipo = numero_8();
+    d.lunghezza = campi.campo_numero();
+    d.luogo_lunghezza = campi.luogo();
+    if (!controlla_lunghezza(s, dove, p, d.lunghezza).registrato()) return Esito::ferma;
     v.prolunga = numero_8();
     v.opzione_d = numero_8();
     v.opzione_c = numero_8();
@@ -212,84 +221,15 @@ Esito LetturaTreno::stazione_voce(Luogo dove) {
     v.dato_e = numero_16();
     v.opzione_b = numero_8();
     const std::int64_t ore = campi.campo_numero();
+    const Luogo luogo_ore = campi.luogo();
     const std::int64_t minuti = campi.campo_numero();
     const std::int64_t secondi = campi.campo_numero();
-    const std::int64_t orario = (ore * 60 + minuti) * 60 + secondi;
-    if (!entra_in<std::int32_t>(orario)) {
-        throw ErroreLettura("station at " + metri(p) + ": the time of day does not fit 32 bits");
-    }
-    v.orario = static_cast<std::int32_t>(orario);
+    v.orario = orario_stazione(luogo_ore, p, ore, minuti, secondi);
     v.nome = std::string(campi.campo_testo());
 
-    // The zone of the station.
-    std::int64_t inizio = 0;
-    std::int64_t fine = 0;
-    if (tipo == 5 || tipo == 6) {
-        inizio = p - l;
-        fine = std::int64_t{p} + 150;
-        v.opzione_c = 0;
-    } else if (tipo == 7 || tipo == 8) {
-        inizio = p - l;
-        fine = p + l;
-        v.opzione_c = 0;
-    } else {
-        inizio = p - l / 2;
-        fine = p + l / 2 + (v.opzione_c != 0 ? 50 : 0);
-    }
-    if (!entra_in<std::int32_t>(inizio) || !entra_in<std::int32_t>(fine)) {
-        throw ErroreLettura("station at " + metri(p) + ": its zone does not fit 32 bits");
-    }
-    v.inizio = static_cast<std::int32_t>(inizio);
-    v.fine = static_cast<std::int32_t>(fine);
-    if (l < 600) v.opzione_d = 0;
-    if (k == 1) {
-        // The first station keeps the extra 50 m in its end all the same.
-        v.opzione_c = 0;
-        v.opzione_d = 0;
-    }
-
-    if (tipo < 25) {
-        const std::int64_t fermata = arrotonda(fine - 50, 50);
-        if (fermata > s.ultima_cella) {
-            segnala(s, Sorgente::treno, dove, 15, p, fermata,
-                    "station at " + metri(p) + ": its stopping cell " + std::to_string(fermata) +
-                        " lies beyond the end of the track (last cell " + std::to_string(s.ultima_cella) + ")");
-            return Esito::completa;
-        }
-        if (tipo != 5 && tipo != 6) {
-            // Approach marks 81 to 84 on the four cells before the stop, over
-            // whatever mark they held.
-            for (std::int64_t j = 1; j <= 4; ++j) {
-                const std::int64_t e = arrotonda(fine - 50 * (j + 1), 50);
-                if (e > 1) s.cella(e).preavviso = static_cast<std::uint8_t>(80 + j);
-            }
-        }
-        if (fermata <= 1) {
-            segnala(s, Sorgente::treno, dove, 24, std::nullopt, fermata,
-                    "station at " + metri(p) + ": its zone ends at " + metri(fine) +
-                        ", which leaves no room for its stopping cell");
-            return Esito::ferma;
-        }
-        Cella& c = s.cella(fermata);
-        c.tipo = tipo_cella::fermata;
-        c.valore_1 = static_cast<std::int16_t>(k);
-    }
-
-    if (k > 1 && inizio - 350 < s.voce(k - 1).fine) {
-        segnala(s, Sorgente::treno, dove, 22, p, std::nullopt,
-                "station at " + metri(p) + ": its zone starts at " + metri(inizio) + ", less than 350 m after " +
-                    "the previous station's zone ends at " + metri(s.voce(k - 1).fine));
-        return Esito::ferma;
-    }
-
-    stazione = k + 1;
-    if (stazione >= slot_cartelli) {
-        segnala(s, Sorgente::treno, dove, 10, std::nullopt, std::nullopt,
-                "station " + std::to_string(k) + " at " + metri(p) + ": the stations reach the board texts (entry " +
-                    std::to_string(slot_cartelli) + ")");
-        return Esito::ferma;
-    }
-    return Esito::avanti;
+    const Esito esito = dopo(memo_stazione(s, dove, d));
+    if (esito == Esito::avanti) stazione = d.indice + 1;
+    return esito;
 }
 
 // Reads the next field in keyword position, skipping up to two comment
@@ -367,9 +307,9 @@ void leggi_treno(Scenario& s, LettoreCampi& campi, std::int32_t slot_cartelli) {
     for (int i = indice_voce::progressiva_tre; i <= indice_voce::progressiva_uno; ++i) {
         const Voce& v = s.voce(i);
         if (v.inizio % 50 != 0 || v.fine % 50 != 0) {
-            segnala(s, Sorgente::linea, Luogo{}, 2, std::nullopt, std::nullopt,
-                    "kilometric progressive in entry " + std::to_string(i) + ": " + metri(v.inizio) + " or " +
-                        metri(v.fine) + " is not a multiple of 50 m");
+            s.segnala(Stato::progressiva_non_multipla, Sorgente::linea, Luogo{}, std::nullopt, std::nullopt,
+                      "kilometric progressive in entry " + std::to_string(i) + ": " + metri(v.inizio) + " or " +
+                          metri(v.fine) + " is not a multiple of 50 m");
         }
     }
 }

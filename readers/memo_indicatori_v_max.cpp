@@ -5,7 +5,6 @@
 #include "model/arrotonda.hpp"
 #include "readers/contenuto_cella.hpp"
 #include "readers/guasto_voce.hpp"
-#include "readers/memorizza_dati.hpp"
 
 namespace compattatore {
 
@@ -19,16 +18,16 @@ std::int16_t in_16_bit(Luogo luogo, std::int32_t posizione, std::int64_t v, cons
 }
 }  // namespace
 
-bool memo_indicatori_v_max(Scenario& s, Luogo luogo, std::int32_t posizione, std::int32_t vas, std::int32_t vbs,
-                           std::int32_t vcs, std::int32_t strisces, std::int32_t vad, std::int32_t vbd,
-                           std::int32_t vcd, std::int32_t strisced) {
+EsitoMemo memo_indicatori_v_max(Scenario& s, Luogo luogo, std::int32_t posizione, std::int32_t vas,
+                                std::int32_t vbs, std::int32_t vcs, std::int32_t strisces, std::int32_t vad,
+                                std::int32_t vbd, std::int32_t vcd, std::int32_t strisced) {
     const std::int64_t c = arrotonda(std::int64_t{posizione} + 50, 50);
     Cella& cella = s.cella(c);
     if (!cella.libera()) {
-        segnala(s, Sorgente::linea, luogo, 21, posizione, c,
-                "speed board at " + std::to_string(posizione) + " m: cell " + std::to_string(c) +
-                    " already holds " + contenuto_cella(cella));
-        return false;
+        s.segnala(Stato::indicatore_su_cella_occupata, Sorgente::linea, luogo, posizione, c,
+                  "speed board at " + std::to_string(posizione) + " m: cell " + std::to_string(c) +
+                      " already holds " + contenuto_cella(cella));
+        return rifiutato(Stato::indicatore_su_cella_occupata);
     }
 
     // CInt(v_s * 20 + v_d / 5) = (100 * v_s + v_d) / 5, rounded.
@@ -47,7 +46,7 @@ bool memo_indicatori_v_max(Scenario& s, Luogo luogo, std::int32_t posizione, std
     cella.valore_2 = v2;
     cella.valore_3 = v3;
     cella.valore_4 = v4;
-    return true;
+    return registrato;
 }
 
 }  // namespace compattatore

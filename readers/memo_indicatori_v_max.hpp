@@ -14,17 +14,18 @@
 #include <cstdint>
 
 #include "model/scenario.hpp"
+#include "readers/esito_memo.hpp"
 #include "readers/lettore_campi.hpp"
 
 namespace compattatore {
 
-// Places the board and returns true; on a cell that is not free it writes
-// nothing, records status 21 with the board's position and returns false.
+// Places the board; on a cell that is not free it writes nothing and refuses
+// the board with indicatore_su_cella_occupata at the board's position.
 // `luogo` is the place of the entry's keyword field, for the diagnostics.
 // Throws GuastoVoce when a packed value or a stripe count does not fit its
 // 16 bits, and FuoriTabella when the cell lies outside the track.
-bool memo_indicatori_v_max(Scenario& s, Luogo luogo, std::int32_t posizione, std::int32_t vas, std::int32_t vbs,
-                           std::int32_t vcs, std::int32_t strisces, std::int32_t vad, std::int32_t vbd,
-                           std::int32_t vcd, std::int32_t strisced);
+EsitoMemo memo_indicatori_v_max(Scenario& s, Luogo luogo, std::int32_t posizione, std::int32_t vas,
+                                std::int32_t vbs, std::int32_t vcs, std::int32_t strisces, std::int32_t vad,
+                                std::int32_t vbd, std::int32_t vcd, std::int32_t strisced);
 
 }  // namespace compattatore

@@ -1,15 +1,31 @@
 #include "readers/memo_montagna.hpp"
 
+#include <string>
+
 #include "model/arrotonda.hpp"
+#include "readers/guasto_voce.hpp"
 
 namespace compattatore {
 
-EsitoMontagna memo_montagna(Scenario& s, std::int32_t inizio, std::int32_t fine, std::int32_t& tipo) {
+namespace {
+std::string metri(std::int64_t p) { return std::to_string(p) + " m"; }
+}  // namespace
+
+EsitoMemo memo_montagna(Scenario& s, Luogo luogo, std::int32_t inizio, std::int32_t fine, std::int32_t& tipo) {
     const std::int64_t prima = arrotonda(inizio, 50);
     const std::int64_t ultima = arrotonda(std::int64_t{fine} - 50, 50);
-    if (s.n_montagne >= massimo_montagne) return EsitoMontagna::troppe_zone;
+    const std::string zona = "mountain zone " + metri(inizio) + " to " + metri(fine);
+    if (s.n_montagne >= massimo_montagne) {
+        throw GuastoVoce(luogo, zona + ": the line already has " + std::to_string(massimo_montagne) +
+                                    " mountain zones");
+    }
     if (prima <= ultima && (!s.cella_esiste(prima) || !s.cella_esiste(ultima))) {
-        return EsitoMontagna::fuori_percorso;
+        if (prima < 0) throw GuastoVoce(luogo, zona + ": covers cells outside the track");
+        // The zone begins on the track and ends beyond it.
+        s.segnala(Stato::oltre_il_percorso, Sorgente::linea, luogo, fine, ultima,
+                  zona + ": its end lies beyond the end of the track (last cell " + std::to_string(s.ultima_cella) +
+                      ")");
+        return rifiutato(Stato::oltre_il_percorso);
     }
 
     bool segnali = false;
@@ -34,7 +50,7 @@ EsitoMontagna memo_montagna(Scenario& s, std::int32_t inizio, std::int32_t fine,
             c.tipo = tipo_cella::segnale_montagna;
         }
     }
-    return EsitoMontagna::registrata;
+    return registrato;
 }
 
 }  // namespace compattatore

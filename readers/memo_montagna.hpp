@@ -14,17 +14,15 @@
 #include <cstdint>
 
 #include "model/scenario.hpp"
+#include "readers/esito_memo.hpp"
+#include "readers/lettore_campi.hpp"
 
 namespace compattatore {
 
-enum class EsitoMontagna {
-    registrata,
-    troppe_zone,        // the lists already hold 80 zones
-    fuori_percorso,     // a covered cell lies outside the track array
-};
-
-// Records the zone, or, when it does not fit the tables, writes nothing and
-// says why. Requires a sized track.
-EsitoMontagna memo_montagna(Scenario& s, std::int32_t inizio, std::int32_t fine, std::int32_t& tipo);
+// Records the zone. A zone that begins on the track and ends beyond it is
+// refused with oltre_il_percorso at its end metre; a zone that begins before
+// the track, or an 81st zone, throws GuastoVoce at `luogo` (the entry's
+// keyword). A refused zone writes nothing. Requires a sized track.
+EsitoMemo memo_montagna(Scenario& s, Luogo luogo, std::int32_t inizio, std::int32_t fine, std::int32_t& tipo);
 
 }  // namespace compattatore

@@ -4,23 +4,22 @@
 
 #include "model/arrotonda.hpp"
 #include "readers/contenuto_cella.hpp"
-#include "readers/memorizza_dati.hpp"
 
 namespace compattatore {
 
 namespace {
 
-std::int32_t rifiuta(Scenario& s, Luogo dove, const DatiRallentamento& r, std::int32_t codice,
-                     std::int64_t cella, const char* ruolo) {
-    segnala(s, Sorgente::treno, dove, codice, r.x, cella,
-            "slowdown at " + std::to_string(r.x) + " m: cell " + std::to_string(cella) + " (" + ruolo +
-                ") already holds " + contenuto_cella(s.cella(cella)));
-    return codice;
+EsitoMemo rifiuta(Scenario& s, Luogo dove, const DatiRallentamento& r, Stato stato, std::int64_t cella,
+                  const char* ruolo) {
+    s.segnala(stato, Sorgente::treno, dove, r.x, cella,
+              "slowdown at " + std::to_string(r.x) + " m: cell " + std::to_string(cella) + " (" + ruolo +
+                  ") already holds " + contenuto_cella(s.cella(cella)));
+    return rifiutato(stato);
 }
 
 }  // namespace
 
-std::int32_t memo_rallentamento(Scenario& s, Luogo dove, const DatiRallentamento& r) {
+EsitoMemo memo_rallentamento(Scenario& s, Luogo dove, const DatiRallentamento& r) {
     const std::int64_t x = r.x;
     const std::int64_t a = arrotonda(x - 1200 + 50, 50);   // warning board
     const std::int64_t ci = arrotonda(x + 50, 50);         // start
@@ -30,9 +29,11 @@ std::int32_t memo_rallentamento(Scenario& s, Luogo dove, const DatiRallentamento
     const std::int32_t f_ta = con_avviso ? r.f_ta : 0;
 
     // Every claimed cell is tested before anything is written.
-    if (con_avviso && !s.cella(a).libera()) return rifiuta(s, dove, r, 17, a, "warning board");
-    if (!s.cella(ci).libera()) return rifiuta(s, dove, r, 18, ci, "start");
-    if (!s.cella(ce).libera()) return rifiuta(s, dove, r, 19, ce, "end");
+    if (con_avviso && !s.cella(a).libera()) {
+        return rifiuta(s, dove, r, Stato::avviso_rallentamento_occupato, a, "warning board");
+    }
+    if (!s.cella(ci).libera()) return rifiuta(s, dove, r, Stato::inizio_rallentamento_occupato, ci, "start");
+    if (!s.cella(ce).libera()) return rifiuta(s, dove, r, Stato::fine_rallentamento_occupata, ce, "end");
 
     const std::int16_t v = basso_16(r.v);
     const std::int16_t d_v = basso_16(r.d_v);
@@ -60,7 +61,7 @@ std::int32_t memo_rallentamento(Scenario& s, Luogo dove, const DatiRallentamento
         for (std::int64_t i = 0; i < 4; ++i) {
             if (!s.cella(b - i).libera()) {
                 // The end, start and warning cells stay as written.
-                return rifiuta(s, dove, r, 20, b - i, "before the warning board");
+                return rifiuta(s, dove, r, Stato::prima_avviso_occupata, b - i, "before the warning board");
             }
         }
         for (std::int64_t i = 0; i < 4; ++i) {
@@ -70,7 +71,7 @@ std::int32_t memo_rallentamento(Scenario& s, Luogo dove, const DatiRallentamento
             if (r.d_v != 0) prima.valore_2 = static_cast<std::int16_t>(i + 1);
         }
     }
-    return 0;
+    return registrato;
 }
 
 }  // namespace compattatore

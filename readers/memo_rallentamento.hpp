@@ -16,6 +16,7 @@
 #include <cstdint>
 
 #include "model/scenario.hpp"
+#include "readers/esito_memo.hpp"
 #include "readers/lettore_campi.hpp"
 
 namespace compattatore {
@@ -34,15 +35,15 @@ struct DatiRallentamento {
 // starts at or before it has neither warning cell nor tipo-5 cells.
 inline constexpr std::int32_t rallentamento_senza_avviso = 1500;
 
-// Records the slowdown. Returns 0 when it is placed, or the status it
-// recorded in this call:
-//   17 the warning cell is not free, 18 the start cell, 19 the end cell
+// Records the slowdown, or refuses it with the status it recorded:
+//   avviso_rallentamento_occupato, inizio_rallentamento_occupato,
+//   fine_rallentamento_occupata: the warning, start or end cell is not free
 //      (nothing written);
-//   20 one of the four cells before the warning is not free (the end, start
-//      and warning cells stay as written).
+//   prima_avviso_occupata: one of the four cells before the warning is not
+//      free (the end, start and warning cells stay as written).
 // `dove` is the place of the entry's keyword. A cell outside the track
 // throws FuoriTabella before anything is written (the caller has checked that
 // the start and the end lie on the track).
-std::int32_t memo_rallentamento(Scenario& s, Luogo dove, const DatiRallentamento& r);
+EsitoMemo memo_rallentamento(Scenario& s, Luogo dove, const DatiRallentamento& r);
 
 }  // namespace compattatore

@@ -4,19 +4,18 @@
 
 #include "model/arrotonda.hpp"
 #include "readers/contenuto_cella.hpp"
-#include "readers/memorizza_dati.hpp"
 
 namespace compattatore {
 
-std::int32_t memo_segnale(Scenario& s, Luogo dove, DatiSegnale& segnale) {
+EsitoMemo memo_segnale(Scenario& s, Luogo dove, DatiSegnale& segnale) {
     const std::int64_t p = segnale.posizione;
     const std::int64_t c = arrotonda(p + 50, 50);
     Cella& cella = s.cella(c);
     if (!cella.libera()) {
-        segnala(s, Sorgente::treno, dove, codice_segnale_occupato, segnale.posizione, c,
-                "signal at " + std::to_string(p) + " m: cell " + std::to_string(c) + " already holds " +
-                    contenuto_cella(cella));
-        return codice_segnale_occupato;
+        s.segnala(Stato::segnale_su_cella_occupata, Sorgente::treno, dove, segnale.posizione, c,
+                  "signal at " + std::to_string(p) + " m: cell " + std::to_string(c) + " already holds " +
+                      contenuto_cella(cella));
+        return rifiutato(Stato::segnale_su_cella_occupata);
     }
 
     const std::int64_t sx = segnale.sx;
@@ -37,7 +36,7 @@ std::int32_t memo_segnale(Scenario& s, Luogo dove, DatiSegnale& segnale) {
         const std::int64_t e = c - 2 * n;
         if (s.cella_esiste(e)) s.cella(e).preavviso = basso_8((sx * 3 + dx) * 10 + n);
     }
-    return 0;
+    return registrato;
 }
 
 }  // namespace compattatore

@@ -13,6 +13,7 @@
 #include <cstdint>
 
 #include "model/scenario.hpp"
+#include "readers/esito_memo.hpp"
 #include "readers/lettore_campi.hpp"
 
 namespace compattatore {
@@ -32,13 +33,11 @@ struct DatiSegnale {
     std::int32_t tempo = 0;  // a time of 1 to 100 is raised to 101, here too
 };
 
-inline constexpr std::int32_t codice_segnale_occupato = 16;
-
-// Records the signal. Returns 0 when it is placed, or the status it recorded
-// in this call (16: the signal's cell is not free; nothing is written then).
+// Records the signal, or refuses it with segnale_su_cella_occupata when its
+// cell is not free (nothing is written then).
 // `dove` is the place of the entry's keyword in the train description.
 // Approach marks that would fall before cell 0 are dropped. A signal cell
 // outside the track throws FuoriTabella (the caller has checked the far end).
-std::int32_t memo_segnale(Scenario& s, Luogo dove, DatiSegnale& segnale);
+EsitoMemo memo_segnale(Scenario& s, Luogo dove, DatiSegnale& segnale);
 
 }  // namespace compattatore

@@ -6,27 +6,13 @@
 
 namespace compattatore {
 
-void segnala(Scenario& s, Sorgente sorgente, Luogo luogo, std::int32_t codice,
-             std::optional<std::int32_t> posizione, std::optional<std::int64_t> cella,
-             std::string messaggio) {
-    Diagnostica d;
-    d.codice = codice;
-    d.posizione = posizione;
-    d.cella = cella;
-    d.sorgente = sorgente;
-    d.riga = luogo.riga;
-    d.colonna = luogo.colonna;
-    d.messaggio = std::move(messaggio);
-    s.registra(std::move(d));
-}
-
 EsitoLettura memorizza_dati(Scenario& s, const Descrizioni& d) {
     s.voce(indice_voce::linea).nome = s.nome_percorso;
     s.voce(indice_voce::treno).nome = s.numero_treno;
 
     if (!d.linea) {
-        segnala(s, Sorgente::linea, Luogo{}, 101, std::nullopt, std::nullopt,
-                "the line description does not exist");
+        s.segnala(Stato::linea_assente, Sorgente::linea, Luogo{}, std::nullopt, std::nullopt,
+                  "the line description does not exist");
         return {};
     }
 
@@ -48,10 +34,10 @@ EsitoLettura memorizza_dati(Scenario& s, const Descrizioni& d) {
         return esito;
     } catch (const std::exception& guasto) {
         // One handler for every run-time failure of the step: both texts are
-        // given up, the status is 25.
-        Luogo luogo = attiva == Sorgente::linea ? linea.luogo() : (treno ? treno->luogo() : Luogo{});
-        if (const auto* voce = dynamic_cast<const GuastoVoce*>(&guasto)) luogo = voce->luogo();
-        segnala(s, attiva, luogo, 25, std::nullopt, std::nullopt, guasto.what());
+        // given up, the status is guasto_lettura.
+        const Luogo luogo = luogo_del_guasto(
+            guasto, attiva == Sorgente::linea ? linea.luogo() : (treno ? treno->luogo() : Luogo{}));
+        s.segnala(Stato::guasto_lettura, attiva, luogo, std::nullopt, std::nullopt, guasto.what());
         esito.elimina_linea = true;
         esito.elimina_treno = d.treno.has_value();
         return esito;

@@ -28,10 +28,10 @@ struct EsitoLettura {
     bool elimina_treno = false;
 };
 
-// Reads both descriptions into s. The caller has cleared `voci` and set
-// `codice_errore` to 0; on return `codice_errore` holds the status (0 = all
-// went well) and `diagnostiche` every problem found. Never throws for bad
-// input: every run-time failure of the step ends in status 25.
+// Reads both descriptions into s. The caller has cleared `voci` and reset
+// `codice_errore`; on return `codice_errore` holds the status
+// (Stato::nessuno = all went well) and `diagnostiche` every problem found. Never throws for bad
+// input: every run-time failure of the step ends in Stato::guasto_lettura.
 EsitoLettura memorizza_dati(Scenario& s, const Descrizioni& d);
 
 // How the line half ended.
@@ -48,11 +48,5 @@ FineLinea leggi_linea(Scenario& s, LettoreCampi& campi);
 // The train half, from the search for "[generale]" to the completion.
 // Throws ErroreLettura or FuoriTabella on a run-time failure.
 void leggi_treno(Scenario& s, LettoreCampi& campi, std::int32_t slot_cartelli);
-
-// Records a problem of a description text at the place of the entry that
-// caused it.
-void segnala(Scenario& s, Sorgente sorgente, Luogo luogo, std::int32_t codice,
-             std::optional<std::int32_t> posizione, std::optional<std::int64_t> cella,
-             std::string messaggio);
 
 }  // namespace compattatore

@@ -17,8 +17,8 @@ TEST(GeneraScenario, CompilesCleanAtEveryLength) {
         s.nome_percorso = "Banco";
         s.numero_treno = "1";
         const EsitoCompilazione esito = compila(s, 1, Descrizioni{g.linea, g.treno});
-        EXPECT_EQ(esito.arresto, 0) << lunghezza;
-        EXPECT_EQ(s.codice_errore, 0) << lunghezza;
+        EXPECT_EQ(esito.arresto, Stato::nessuno) << lunghezza;
+        EXPECT_EQ(s.codice_errore, Stato::nessuno) << lunghezza;
         EXPECT_TRUE(s.diagnostiche.empty()) << lunghezza << ": " << s.diagnostiche.front().messaggio;
         EXPECT_EQ(s.lunghezza_estesa, lunghezza + 7000);
         EXPECT_EQ(s.planimetria.calcolati(), s.lunghezza_estesa - 1) << "plan drawn to lunghezza_estesa - 2";

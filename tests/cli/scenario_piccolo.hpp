@@ -22,9 +22,7 @@ inline Scenario scenario_piccolo() {
     Scenario s;
     s.nome_percorso = "Prova";
     s.numero_treno = "42";
-    s.lunghezza_estesa = 17000;
-    s.ultima_cella = 340;
-    s.percorso.assign(341, Cella{});
+    dimensiona_percorso(s, 10000);
     for (std::size_t i = 0; i <= 337; ++i) {
         Cella& c = s.percorso[i];
         c.pendenza = static_cast<std::uint8_t>(i < 40 ? 100 : i < 80 ? 110 : 95);  // 0, +10, -5 per mille

@@ -169,7 +169,7 @@ TEST(DecodificaRitorno, EmbeddedScenarioComesBackUnchanged) {
     s.numero_treno = numero_treno_incorporato;
     const EsitoCompilazione esito = compila(s, 1, Descrizioni{linea.byte, treno_testo.byte});
     ASSERT_FALSE(esito.percorso_assente);
-    ASSERT_EQ(esito.arresto, 0);
+    ASSERT_EQ(esito.arresto, Stato::nessuno);
 
     const auto dp = decodifica_percorso(byte_percorso(s.percorso), NomiGara{s.nome_percorso, s.numero_treno});
     ASSERT_TRUE(dp) << dp.errore().messaggio;

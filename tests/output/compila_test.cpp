@@ -17,9 +17,7 @@ Scenario letto() {
     Scenario s;
     s.nome_percorso = "Valmora PR_Valmora PF";
     s.numero_treno = "5286";
-    s.lunghezza_estesa = 100000;
-    s.ultima_cella = 2000;
-    s.percorso.assign(2001, Cella{});
+    dimensiona_percorso(s, 93000);
     s.voce(indice_voce::linea).nome = s.nome_percorso;
     s.voce(indice_voce::treno).nome = s.numero_treno;
     return s;
@@ -27,7 +25,7 @@ Scenario letto() {
 
 TEST(Marchia, MarksAndCodesReachTheFiles) {
     Scenario s = letto();
-    ASSERT_EQ(marchia(s), 0);
+    ASSERT_EQ(marchia(s), Stato::nessuno);
     EXPECT_EQ(s.voce(85).dato_a, 610);
     EXPECT_EQ(s.voce(85).orario, 31678);
     EXPECT_EQ(s.cella(1).valore_1, 5121);
@@ -53,18 +51,18 @@ TEST(Marchia, SlotAlreadyTakenStopsTheRun) {
     struct Caso {
         const char* nome;
         std::function<void(Scenario&)> prepara;
-        int arresto;
+        Stato arresto;
         bool marchi;  // the marks were stamped before the stop
     };
     const Caso casi[] = {
-        {"entry 85 mark slot", [](Scenario& s) { s.voce(85).dato_a = 1; }, errore_marchio, false},
+        {"entry 85 mark slot", [](Scenario& s) { s.voce(85).dato_a = 1; }, Stato::marchio_occupato, false},
         {"a signal in cell 1", [](Scenario& s) {
              s.cella(1).tipo = tipo_cella::segnale;
              s.cella(1).valore_1 = 20;
          },
-         errore_marchio, false},
-        {"entry 85 code slot", [](Scenario& s) { s.voce(85).orario = -5; }, errore_codice, true},
-        {"cell 1 code slot", [](Scenario& s) { s.cella(1).valore_2 = 30; }, errore_codice, true},
+         Stato::marchio_occupato, false},
+        {"entry 85 code slot", [](Scenario& s) { s.voce(85).orario = -5; }, Stato::codice_gara_occupato, true},
+        {"cell 1 code slot", [](Scenario& s) { s.cella(1).valore_2 = 30; }, Stato::codice_gara_occupato, true},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
@@ -99,17 +97,17 @@ TEST(Compila, TrackNeverSizedStopsBeforeEverything) {
         Scenario s;
         s.nome_percorso = "Valmora PR_Valmora PF";
         s.numero_treno = "5286";
-        s.codice_errore = 7;             // left by an earlier compile: reset
-        s.voce(85).dato_a = 610;         // idem: entries are cleared
+        s.codice_errore = Stato::abbattimento_su_cella_occupata;  // left by an earlier compile: reset
+        s.voce(85).dato_a = 610;                                  // idem: entries are cleared
         s.voce(3).nome = "old station";
         const EsitoCompilazione e = compila(s, 1, c.d);
         EXPECT_TRUE(e.percorso_assente);
-        EXPECT_EQ(e.arresto, 0);
+        EXPECT_EQ(e.arresto, Stato::nessuno);
         EXPECT_EQ(s.scrivi_linea, 1);
         EXPECT_TRUE(s.percorso.empty());
         // The stop has a status that says why, and a diagnostic in words.
-        EXPECT_NE(s.codice_errore, 0);
-        EXPECT_NE(s.codice_errore, 7);
+        EXPECT_NE(s.codice_errore, Stato::nessuno);
+        EXPECT_NE(s.codice_errore, Stato::abbattimento_su_cella_occupata);
         ASSERT_FALSE(s.diagnostiche.empty());
         EXPECT_FALSE(s.diagnostiche.back().messaggio.empty());
         // Nothing after the reading ran: no marks, no codes.
@@ -120,10 +118,10 @@ TEST(Compila, TrackNeverSizedStopsBeforeEverything) {
     }
 }
 
-TEST(Compila, NoLineDescriptionIsStatus101) {
+TEST(Compila, NoLineDescriptionIsItsOwnStatus) {
     Scenario s;
     compila(s, 0, Descrizioni{});
-    EXPECT_EQ(s.codice_errore, 101);
+    EXPECT_EQ(s.codice_errore, Stato::linea_assente);
     EXPECT_EQ(s.scrivi_linea, 0);
 }
 

@@ -17,7 +17,7 @@ struct Posa {
 };
 
 struct Avviso {
-    int codice;
+    Stato stato;
     int cella;
 };
 
@@ -29,6 +29,8 @@ struct Caso {
     std::vector<Avviso> avvisi = {};
 };
 
+// Tracks shorter than any line gives (a line's track has at least 140 cells),
+// so that the bounds at the last cell are easy to reach.
 Scenario pista(int ultima, const std::vector<Posa>& posate) {
     Scenario s;
     s.ultima_cella = ultima;
@@ -63,18 +65,18 @@ void verifica(const Caso& c) {
     ASSERT_EQ(s.diagnostiche.size(), c.avvisi.size());
     for (std::size_t i = 0; i < c.avvisi.size(); ++i) {
         const Diagnostica& d = s.diagnostiche[i];
-        EXPECT_EQ(d.codice, c.avvisi[i].codice);
+        EXPECT_EQ(d.stato, c.avvisi[i].stato);
         EXPECT_EQ(d.cella, c.avvisi[i].cella);
         EXPECT_EQ(d.posizione, c.avvisi[i].cella * 50);
         EXPECT_EQ(d.sorgente, Sorgente::rifinitura);
-        EXPECT_TRUE(d.avviso);
+        EXPECT_TRUE(d.avviso());
         EXPECT_NE(d.messaggio.find(std::to_string(c.avvisi[i].cella)), std::string::npos) << d.messaggio;
     }
     if (!c.avvisi.empty()) {
-        EXPECT_EQ(s.codice_errore, c.avvisi.back().codice);
+        EXPECT_EQ(s.codice_errore, c.avvisi.back().stato);
         EXPECT_EQ(s.posizione_errore, c.avvisi.back().cella * 50);
     } else {
-        EXPECT_EQ(s.codice_errore, 0);
+        EXPECT_EQ(s.codice_errore, Stato::nessuno);
     }
 }
 
@@ -95,7 +97,7 @@ TEST(Rifinitura, SignalsBeforeAWarningBoard) {
         {"270 kept when the second cell is free", 40, {avviso, segnale, codice(24, 270)}, {codice(23)}},
         {"second cell lowered when the first is taken", 40, {avviso, segnale, occupata24, codice(23, 270)},
          {codice(23, 180)}},
-        {"no room: diagnostic 11 at the signal", 40, {avviso, segnale, occupata24, occupata23}, {}, {{11, 25}}},
+        {"no room: a warning at the signal", 40, {avviso, segnale, occupata24, occupata23}, {}, {{Stato::rifinitura_prima_del_segnale, 25}}},
         {"every signal among the 20 cells is treated", 40,
          {avviso, segnale, {15, tc::segnale, 20}, {10, tc::segnale, 20}}, {codice(24), codice(14), codice(9)}},
         {"a signal 21 cells before is not", 40, {avviso, {9, tc::segnale, 20}}, {}},
@@ -122,7 +124,7 @@ TEST(Rifinitura, CodePointsBeforeASlowdownStart) {
          {codice(23), codice(19), codice(12)}},
         {"a failed placement does not stop the others", 40,
          {inizio(30), {25, tc::segnale}, {24, tc::segnale}, {23, tc::segnale}}, {codice(19), codice(12)},
-         {{12, 30}}},
+         {{Stato::rifinitura_prima_del_rallentamento, 30}}},
     };
     for (const Caso& c : casi) verifica(c);
 }
@@ -144,11 +146,11 @@ TEST(Rifinitura, CodePointsInsideASlowSlowdown) {
         {"two taken: one forward, count restarts at -1", 60, {inizio(60), fine(30), presa_in(15), presa_in(14)},
          {codice(16), codice(24)}},
         {"no room: diagnostic 13, no further points", 60,
-         {inizio(60), fine(40), presa_in(14), presa_in(15), presa_in(16)}, {}, {{13, 15}}},
+         {inizio(60), fine(40), presa_in(14), presa_in(15), presa_in(16)}, {}, {{Stato::rifinitura_nel_rallentamento, 15}}},
         {"no end cell: the scan stops at the last cell", 30, {inizio(60)}, {codice(15), codice(23)}},
         {"count reaching 8 on the last cell", 31, {inizio(60)}, {codice(15), codice(23), codice(31)}},
         {"nothing free at the last cell: no look beyond it", 31, {inizio(60), presa_in(31), presa_in(30)},
-         {codice(15), codice(23)}, {{13, 31}}},
+         {codice(15), codice(23)}, {{Stato::rifinitura_nel_rallentamento, 31}}},
         {"two slowdowns close together", 60,
          {inizio(60), fine(30), {28, tc::inizio_rallentamento, 110}},
          {codice(15), codice(23), codice(22), codice(17), codice(10)}},
@@ -167,7 +169,7 @@ TEST(Rifinitura, CodePointBeforeTheFirstSignalAfterTheSlowdown) {
         {"only the first signal", 60, {inizio(60), fine, segnale(15), segnale(20)}, {codice(14)}},
         {"cell before the signal taken", 60, {inizio(60), fine, segnale(20), {19, tc::cartello, 80}}, {codice(18)}},
         {"no room: diagnostic 13 at the end cell", 60,
-         {inizio(60), fine, segnale(20), {19, tc::cartello, 80}, {18, tc::cartello, 79}}, {}, {{13, 12}}},
+         {inizio(60), fine, segnale(20), {19, tc::cartello, 80}, {18, tc::cartello, 79}}, {}, {{Stato::rifinitura_nel_rallentamento, 12}}},
         {"signal right after the end", 60, {inizio(60), fine, segnale(13)}, {codice(11)}},
         {"fast slowdown: the search starts at its end cell", 60, {inizio(110), fine, segnale(20)}, {codice(19)}},
         {"fast slowdown with no end cell: nothing", 60, {inizio(110), segnale(20)}, {}},

@@ -43,9 +43,14 @@ void guasta(std::string& t, std::mt19937& caso) {
 
 TEST(LetturaLineaCasuale, DamagedCopiesEndInAKnownStatus) {
     const std::string originale = testo_linea();
-    const std::set<std::int32_t> fermate = {102, 1, 3, 4, 5, 15, 103, 6, 21, 25};
+    using enum Stato;
+    const std::set<Stato> fermate = {generale_assente,         lunghezza_fuori_limiti,
+                                     ripetizione_inizio_non_multiplo, ripetizione_fine_non_multipla,
+                                     ripetizione_senza_sistema, oltre_il_percorso,
+                                     curva_inutilizzabile,     cartello_su_cella_occupata,
+                                     indicatore_su_cella_occupata, guasto_lettura};
     std::mt19937 caso(20240601u);
-    std::set<std::int32_t> visti;
+    std::set<Stato> visti;
     for (int n = 0; n < 3000; ++n) {
         std::string t = originale;
         const int danni = 1 + static_cast<int>(caso() % 4);
@@ -55,11 +60,11 @@ TEST(LetturaLineaCasuale, DamagedCopiesEndInAKnownStatus) {
         s.scrivi_linea = n % 2;
         EsitoLettura esito;
         // No train description: a line half that lets the train half run
-        // ends in 25 for the missing text.
+        // ends in guasto_lettura for the missing text.
         ASSERT_NO_THROW(esito = memorizza_dati(s, Descrizioni{t, std::nullopt})) << "copy " << n;
         ASSERT_FALSE(s.diagnostiche.empty()) << "copy " << n;
-        const std::int32_t primo = s.diagnostiche.front().codice;
-        ASSERT_TRUE(fermate.contains(primo)) << "copy " << n << ": status " << primo;
+        const Stato primo = s.diagnostiche.front().stato;
+        ASSERT_TRUE(fermate.contains(primo)) << "copy " << n << ": status " << numero(primo);
         ASSERT_TRUE(fermate.contains(s.codice_errore)) << "copy " << n;
         visti.insert(primo);
         EXPECT_TRUE(esito.elimina_linea);

@@ -37,7 +37,7 @@ Scenario* LineaIncorporata::s = nullptr;
 FineLinea LineaIncorporata::fine{};
 
 TEST_F(LineaIncorporata, ReadsWithoutAnyStatus) {
-    EXPECT_EQ(s->codice_errore, 0);
+    EXPECT_EQ(s->codice_errore, Stato::nessuno);
     EXPECT_TRUE(s->diagnostiche.empty());
     EXPECT_TRUE(fine.leggi_treno);
     EXPECT_EQ(fine.slot_cartelli, 74);

@@ -52,7 +52,7 @@ Passo leggi_passo(const std::optional<std::string>& testo, std::int32_t scrivi_l
 struct CasoStato {
     const char* nome;
     std::optional<std::string> testo;
-    std::int32_t codice;                    // the status the line half records
+    Stato codice;                           // the status the line half records
     std::optional<std::int32_t> posizione;  // posizione_errore, when the status sets one
     Luogo luogo;                            // the entry's keyword field
     bool treno_letto;                       // the train half runs after it
@@ -60,36 +60,36 @@ struct CasoStato {
 
 TEST(LetturaLinea, EveryStatusWithItsPositionAndCleanup) {
     const CasoStato casi[] = {
-        {"missing text", std::nullopt, 101, std::nullopt, {0, 0}, false},
-        {"no heading", std::string("lunghezza percorso, 1000\r\n[fine]\r\n"), 102, std::nullopt, {2, 1}, false},
-        {"heading is the last field", std::string("x\r\n[generale]\r\n"), 102, std::nullopt, {2, 1}, false},
-        {"empty text", std::string(""), 102, std::nullopt, {0, 0}, false},
-        {"length too great", descrizione("", "lunghezza percorso, 1000001\r\n"), 1, std::nullopt, {2, 1}, false},
-        {"negative length", descrizione("", "lunghezza percorso, -50\r\n"), 1, std::nullopt, {2, 1}, false},
-        {"cab start", descrizione("", "lunghezza percorso, 1000\r\nripetizione segnali 4 codici, 1325, 26200\r\n"), 3,
+        {"missing text", std::nullopt, Stato::linea_assente, std::nullopt, {0, 0}, false},
+        {"no heading", std::string("lunghezza percorso, 1000\r\n[fine]\r\n"), Stato::generale_assente, std::nullopt, {2, 1}, false},
+        {"heading is the last field", std::string("x\r\n[generale]\r\n"), Stato::generale_assente, std::nullopt, {2, 1}, false},
+        {"empty text", std::string(""), Stato::generale_assente, std::nullopt, {0, 0}, false},
+        {"length too great", descrizione("", "lunghezza percorso, 1000001\r\n"), Stato::lunghezza_fuori_limiti, std::nullopt, {2, 1}, false},
+        {"negative length", descrizione("", "lunghezza percorso, -50\r\n"), Stato::lunghezza_fuori_limiti, std::nullopt, {2, 1}, false},
+        {"cab start", descrizione("", "lunghezza percorso, 1000\r\nripetizione segnali 4 codici, 1325, 26200\r\n"), Stato::ripetizione_inizio_non_multiplo,
          std::nullopt, {3, 1}, false},
-        {"cab end", descrizione("", "lunghezza percorso, 1000\r\nripetizione segnali 4 codici, 1300, 26210\r\n"), 4,
+        {"cab end", descrizione("", "lunghezza percorso, 1000\r\nripetizione segnali 4 codici, 1300, 26210\r\n"), Stato::ripetizione_fine_non_multipla,
          std::nullopt, {3, 1}, false},
-        {"cab system", descrizione("", "lunghezza percorso, 1000\r\nripetizione segnali codici, 1300, 26200\r\n"), 5,
+        {"cab system", descrizione("", "lunghezza percorso, 1000\r\nripetizione segnali codici, 1300, 26200\r\n"), Stato::ripetizione_senza_sistema,
          std::nullopt, {3, 1}, false},
         {"gradient beyond the track", descrizione("pendenza, 7900, 5\r\n  pendenza, 7901, 5\r\ncurvas3, 100, 8000\r\n"),
-         15, 7901, {5, 3}, true},
-        {"board beyond the track", descrizione("cartello_indicatore, 7926, (X)\r\n"), 15, 7926, {4, 1}, true},
-        {"curve without class", descrizione("curvas, 100, 50\r\n"), 103, std::nullopt, {4, 1}, false},
-        {"curve past the plan", descrizione("curvad3, 7000, 999\r\n"), 103, std::nullopt, {4, 1}, false},
-        {"curve past point 1000000", descrizione("curvad3, 999000, 2000\r\n", "lunghezza percorso, 1000000\r\n"), 103,
+         Stato::oltre_il_percorso, 7901, {5, 3}, true},
+        {"board beyond the track", descrizione("cartello_indicatore, 7926, (X)\r\n"), Stato::oltre_il_percorso, 7926, {4, 1}, true},
+        {"curve without class", descrizione("curvas, 100, 50\r\n"), Stato::curva_inutilizzabile, std::nullopt, {4, 1}, false},
+        {"curve past the plan", descrizione("curvad3, 7000, 999\r\n"), Stato::curva_inutilizzabile, std::nullopt, {4, 1}, false},
+        {"curve past point 1000000", descrizione("curvad3, 999000, 2000\r\n", "lunghezza percorso, 1000000\r\n"), Stato::curva_inutilizzabile,
          std::nullopt, {4, 1}, false},
-        {"board on a board", descrizione("cartello_indicatore, 500, (A)\r\ncartello_indicatore, 510, (B)\r\n"), 6, 510,
+        {"board on a board", descrizione("cartello_indicatore, 500, (A)\r\ncartello_indicatore, 510, (B)\r\n"), Stato::cartello_su_cella_occupata, 510,
          {5, 1}, false},
         {"board on a speed board", descrizione("indicatori_vmax, 500, 60,70,75,0,60,70,75,0\r\ncartello_indicatore, 500, (B)\r\n"),
-         6, 500, {5, 1}, false},
+         Stato::cartello_su_cella_occupata, 500, {5, 1}, false},
         {"speed board on a board", descrizione("cartello_indicatore, 500, (A)\r\nindicatori_vmax, 510, 60,70,75,0,60,70,75,0\r\n"),
-         21, 510, {5, 1}, false},
-        {"malformed number", descrizione("pendenza, 12abc, 0\r\n"), 25, std::nullopt, {4, 11}, false},
-        {"number above 32 bits", descrizione("pendenza, 100, 4294967296\r\n"), 25, std::nullopt, {4, 16}, false},
-        {"general comments run past the end", std::string("[generale]\r\nlunghezza percorso, 1000\r\n-a\r\n-b\r\n"), 25,
+         Stato::indicatore_su_cella_occupata, 510, {5, 1}, false},
+        {"malformed number", descrizione("pendenza, 12abc, 0\r\n"), Stato::guasto_lettura, std::nullopt, {4, 11}, false},
+        {"number above 32 bits", descrizione("pendenza, 100, 4294967296\r\n"), Stato::guasto_lettura, std::nullopt, {4, 16}, false},
+        {"general comments run past the end", std::string("[generale]\r\nlunghezza percorso, 1000\r\n-a\r\n-b\r\n"), Stato::guasto_lettura,
          std::nullopt, {5, 1}, false},
-        {"entry cut by the end of the text", descrizione("") + "cartello_indicatore, 500", 25, std::nullopt, {5, 25},
+        {"entry cut by the end of the text", descrizione("") + "cartello_indicatore, 500", Stato::guasto_lettura, std::nullopt, {5, 25},
          false},
     };
     for (const CasoStato& c : casi) {
@@ -97,7 +97,7 @@ TEST(LetturaLinea, EveryStatusWithItsPositionAndCleanup) {
         const Passo p = leggi_passo(c.testo);
         ASSERT_FALSE(p.s.diagnostiche.empty());
         const Diagnostica& d = p.s.diagnostiche.front();
-        EXPECT_EQ(d.codice, c.codice);
+        EXPECT_EQ(d.stato, c.codice);
         EXPECT_EQ(d.posizione, c.posizione);
         EXPECT_EQ(p.s.posizione_errore, c.posizione.value_or(0));
         EXPECT_EQ((Luogo{d.riga, d.colonna}), c.luogo);
@@ -108,7 +108,7 @@ TEST(LetturaLinea, EveryStatusWithItsPositionAndCleanup) {
         EXPECT_FALSE(p.esito.elimina_treno);
         if (c.treno_letto) {
             ASSERT_EQ(p.s.diagnostiche.size(), 2u);
-            EXPECT_EQ(p.s.codice_errore, 25);  // the missing train description
+            EXPECT_EQ(p.s.codice_errore, Stato::guasto_lettura);  // the missing train description
         } else {
             EXPECT_EQ(p.s.diagnostiche.size(), 1u);
             EXPECT_EQ(p.s.codice_errore, c.codice);
@@ -128,27 +128,27 @@ TEST(LetturaLinea, EntriesThatDoNotFitTheTables) {
     std::string stessa_cella;
     for (int i = 0; i < 170; ++i) stessa_cella += "pendenza, 100, 1\r\n";
     const CasoStato casi[] = {
-        {"no length", descrizione("pendenza, 100, 5\r\n", "sfondo uno, 1\r\n"), 25, std::nullopt, {3, 1}, false},
-        {"gradient above 155", descrizione("pendenza, 100, 156\r\n"), 25, std::nullopt, {4, 1}, false},
-        {"gradient below -100", descrizione("pendenza, 100, -101\r\n"), 25, std::nullopt, {4, 1}, false},
-        {"82nd indication board", descrizione(ottantadue_cartelli), 25, std::nullopt, {4 + 81, 1}, false},
-        {"81st mountain zone", descrizione(ottantuno_zone), 25, std::nullopt, {4 + 80, 1}, false},
-        {"zone ending beyond the track", descrizione("montagna, 7000, 8100, 1\r\npendenza, 500, 3\r\n"), 15, 8100,
+        {"no length", descrizione("pendenza, 100, 5\r\n", "sfondo uno, 1\r\n"), Stato::guasto_lettura, std::nullopt, {3, 1}, false},
+        {"gradient above 155", descrizione("pendenza, 100, 156\r\n"), Stato::guasto_lettura, std::nullopt, {4, 16}, false},
+        {"gradient below -100", descrizione("pendenza, 100, -101\r\n"), Stato::guasto_lettura, std::nullopt, {4, 16}, false},
+        {"82nd indication board", descrizione(ottantadue_cartelli), Stato::guasto_lettura, std::nullopt, {4 + 81, 1}, false},
+        {"81st mountain zone", descrizione(ottantuno_zone), Stato::guasto_lettura, std::nullopt, {4 + 80, 1}, false},
+        {"zone ending beyond the track", descrizione("montagna, 7000, 8100, 1\r\npendenza, 500, 3\r\n"), Stato::oltre_il_percorso, 8100,
          {4, 1}, true},
-        {"zone starting before the line", descrizione("montagna, -500, 100, 1\r\n"), 25, std::nullopt, {4, 1}, false},
-        {"board before the line", descrizione("cartello_indicatore, -100, (A)\r\n"), 25, std::nullopt, {4, 1}, false},
-        {"speed above 16 bits", descrizione("indicatori_vmax, 500, 1639,0,0,0,0,0,0,0\r\n"), 25, std::nullopt, {4, 1},
+        {"zone starting before the line", descrizione("montagna, -500, 100, 1\r\n"), Stato::guasto_lettura, std::nullopt, {4, 1}, false},
+        {"board before the line", descrizione("cartello_indicatore, -100, (A)\r\n"), Stato::guasto_lettura, std::nullopt, {4, 1}, false},
+        {"speed above 16 bits", descrizione("indicatori_vmax, 500, 1639,0,0,0,0,0,0,0\r\n"), Stato::guasto_lettura, std::nullopt, {4, 1},
          false},
-        {"stripes above 16 bits", descrizione("indicatori_vmax, 500, 60,70,75,3277,0,0,0,0\r\n"), 25, std::nullopt,
+        {"stripes above 16 bits", descrizione("indicatori_vmax, 500, 60,70,75,3277,0,0,0,0\r\n"), Stato::guasto_lettura, std::nullopt,
          {4, 1}, false},
-        {"gradient fill past the track", descrizione(stessa_cella), 25, std::nullopt, {4 + 160, 1}, false},
+        {"gradient fill past the track", descrizione(stessa_cella), Stato::guasto_lettura, std::nullopt, {4 + 160, 1}, false},
     };
     for (const CasoStato& c : casi) {
         SCOPED_TRACE(c.nome);
         const Passo p = leggi_passo(c.testo);
         ASSERT_FALSE(p.s.diagnostiche.empty());
         const Diagnostica& d = p.s.diagnostiche.front();
-        EXPECT_EQ(d.codice, c.codice);
+        EXPECT_EQ(d.stato, c.codice);
         EXPECT_EQ(d.posizione, c.posizione);
         EXPECT_EQ((Luogo{d.riga, d.colonna}), c.luogo) << d.messaggio;
         EXPECT_TRUE(p.esito.elimina_linea);
@@ -175,7 +175,7 @@ TEST(LetturaLinea, LimitsThatStillFit) {
     for (const std::string& t : casi) {
         SCOPED_TRACE(t.substr(0, 80));
         const Linea l = leggi_sola_linea(t);
-        EXPECT_EQ(l.s.codice_errore, 0);
+        EXPECT_EQ(l.s.codice_errore, Stato::nessuno);
         EXPECT_TRUE(l.fine.leggi_treno);
     }
     const Linea cartelli = leggi_sola_linea(casi[0]);
@@ -216,7 +216,7 @@ TEST(LetturaLinea, PointFeaturesLandOnRoundedCells) {
     for (const CasoCella& c : casi) {
         SCOPED_TRACE(c.nome);
         const Linea l = leggi_sola_linea(descrizione(c.elementi));
-        EXPECT_EQ(l.s.codice_errore, 0);
+        EXPECT_EQ(l.s.codice_errore, Stato::nessuno);
         EXPECT_EQ(l.s.percorso.at(c.cella).tipo, c.tipo);
         int occupate = 0;
         for (const Cella& x : l.s.percorso) occupate += x.tipo == c.tipo;
@@ -245,7 +245,7 @@ TEST(LetturaLinea, GradientFill) {
     for (const CasoPendenza& c : casi) {
         SCOPED_TRACE(c.nome);
         const Linea l = leggi_sola_linea(descrizione(c.elementi));
-        EXPECT_EQ(l.s.codice_errore, 0);
+        EXPECT_EQ(l.s.codice_errore, Stato::nessuno);
         for (const auto& [cella, valore] : c.celle) EXPECT_EQ(l.s.percorso.at(cella).pendenza, valore) << "cell " << cella;
     }
 }
@@ -287,7 +287,7 @@ TEST(LetturaLinea, CommentsKeywordsAndTheEndOfTheText) {
     for (const CasoTesto& c : casi) {
         SCOPED_TRACE(c.nome);
         const Linea l = leggi_sola_linea(c.testo);
-        EXPECT_EQ(l.s.codice_errore, 0);
+        EXPECT_EQ(l.s.codice_errore, Stato::nessuno);
         EXPECT_EQ(l.s.voci[84].fine, c.lunghezza);
         EXPECT_EQ(l.s.percorso.at(50).pendenza, c.pendenza_cella_50);
     }
@@ -322,7 +322,7 @@ TEST(LetturaLinea, GeneralSectionEntries) {
     for (const CasoGenerale& c : casi) {
         SCOPED_TRACE(c.nome);
         const Linea l = leggi_sola_linea(descrizione("", "lunghezza percorso, 1000\r\n" + c.righe));
-        EXPECT_EQ(l.s.codice_errore, 0);
+        EXPECT_EQ(l.s.codice_errore, Stato::nessuno);
         for (const auto& [attesa, letta] : {std::pair{c.v85, l.s.voci[85]}, std::pair{c.v86, l.s.voci[86]}}) {
             EXPECT_EQ(letta.inizio, attesa.inizio);
             EXPECT_EQ(letta.fine, attesa.fine);
@@ -344,11 +344,11 @@ TEST(LetturaLinea, ProgressivesAreOrderedAfterTheGeneralSection) {
 TEST(LetturaLinea, CurvesOnlyWhenThePlanIsBuilt) {
     const std::string t = descrizione("curvas3, 500, 300\r\ncurvas, 100, 50\r\ncurvad3, 7000, 5000\r\npendenza, 100, 5\r\n");
     const Linea senza = leggi_sola_linea(t, 0);
-    EXPECT_EQ(senza.s.codice_errore, 0);
+    EXPECT_EQ(senza.s.codice_errore, Stato::nessuno);
     EXPECT_FALSE(senza.s.planimetria.dimensionata());
     EXPECT_EQ(senza.s.percorso.at(50).pendenza, 105);
     const Linea con = leggi_sola_linea(t, 1);
-    EXPECT_EQ(con.s.codice_errore, 103);
+    EXPECT_EQ(con.s.codice_errore, Stato::curva_inutilizzabile);
     EXPECT_FALSE(con.fine.leggi_treno);
 }
 
@@ -368,7 +368,7 @@ TEST(LetturaLinea, CurveGeometry) {
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.curva);
         const Linea l = leggi_sola_linea(descrizione(std::string(c.curva) + "\r\n"));
-        ASSERT_EQ(l.s.codice_errore, 0);
+        ASSERT_EQ(l.s.codice_errore, Stato::nessuno);
         const PuntiPlanimetria p = l.s.planimetria.punti();
         EXPECT_EQ(p.calcolati(), 7999);
         EXPECT_EQ(p.x(500), 0.0);

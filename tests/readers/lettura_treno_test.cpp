@@ -25,7 +25,7 @@ void atteso_profili(const Scenario& s, std::int64_t da, std::int64_t a, int velo
 TEST(LetturaTreno, EmbeddedDescriptionFillsTheTables) {
     Scenario s = percorso_vuoto();
     leggi(s, testo_treno());
-    EXPECT_EQ(s.codice_errore, 0);
+    EXPECT_EQ(s.codice_errore, Stato::nessuno);
     EXPECT_TRUE(s.diagnostiche.empty());
 
     const Voce& p84 = s.voce(84);
@@ -106,11 +106,11 @@ TEST(LetturaTreno, EmbeddedDescriptionFillsTheTables) {
 // its signals and slowdowns are placed and the status stays unless replaced.
 TEST(LetturaTreno, StatusLeftByTheLineHalfDoesNotStopTheRecorders) {
     Scenario s = percorso_vuoto();
-    s.codice_errore = 15;
+    s.codice_errore = Stato::oltre_il_percorso;
     s.posizione_errore = 99990;
     leggi(s, treno({"segnale, 5000, 1,1,1,1,1,1,1,1,1,0", "rallentamento, 10000, 30, 500, 1, 1, 0",
                     "velocita, 0, 100", "velocita, 20000, 50"}));
-    EXPECT_EQ(s.codice_errore, 15);
+    EXPECT_EQ(s.codice_errore, Stato::oltre_il_percorso);
     EXPECT_EQ(s.posizione_errore, 99990);
     EXPECT_TRUE(s.diagnostiche.empty());
     EXPECT_EQ(s.cella(101).tipo, tipo_cella::segnale);
@@ -125,7 +125,7 @@ TEST(LetturaTreno, RecorderRefusalStopsTheReading) {
     Scenario s = percorso_vuoto();
     leggi(s, treno({"velocita, 0, 100", "segnale, 5000, 1,1,1,1,1,1,1,1,1,0",
                     "- c -, segnale, 5000, 1,1,1,1,1,1,1,1,1,0", "sabbia, 7"}));
-    EXPECT_EQ(s.codice_errore, 16);
+    EXPECT_EQ(s.codice_errore, Stato::segnale_su_cella_occupata);
     EXPECT_EQ(s.posizione_errore, 5000);
     EXPECT_EQ(s.voce(86).dato_a, 0);
     EXPECT_EQ(s.cella(0).velocita_limite, 0);
@@ -140,7 +140,7 @@ TEST(LetturaTreno, RecorderRefusalStopsTheReading) {
 struct CasoStato {
     const char* nome;
     std::string testo;
-    std::int32_t codice;
+    Stato codice;
     std::optional<std::int32_t> posizione;  // none: posizione_errore is not set
     bool completata;                        // the profiles reach cell 1997
     std::int32_t slot = 80;
@@ -151,45 +151,45 @@ TEST(LetturaTreno, EveryStatusOfTheReaderWithItsPositionAndCompletion) {
     const std::string st1 = "stazione, 20000, 4, 400, 0,0,0, 1,1,0, 1,1,1, 0, 10,0,0, UNO";
     const std::string ca = "velocita, 0, 100";
     const CasoStato casi[] = {
-        {"progressive not a multiple of 50", treno({ca}), 2, std::nullopt, true, 80, 1025},
-        {"2 replaces 15", treno({ca, "sabbia, 1", "velocita, 99950, 50"}), 2, 99950, true, 80, 25},
-        {"code point on a signal", treno({ca, "segnale, 950, 1,1,1,1,1,1,1,1,1,0", "abbattimento, 1000, 5"}), 7,
+        {"progressive not a multiple of 50", treno({ca}), Stato::progressiva_non_multipla, std::nullopt, true, 80, 1025},
+        {"2 replaces 15", treno({ca, "sabbia, 1", "velocita, 99950, 50"}), Stato::progressiva_non_multipla, 99950, true, 80, 25},
+        {"code point on a signal", treno({ca, "segnale, 950, 1,1,1,1,1,1,1,1,1,0", "abbattimento, 1000, 5"}), Stato::abbattimento_su_cella_occupata,
          1000, false},
-        {"station position", treno({ca, "stazione, 85975, 4, 400, 0,0,0, 1,1,0, 1,1,1, 0, 10,0,0, X"}), 8, 85975,
+        {"station position", treno({ca, "stazione, 85975, 4, 400, 0,0,0, 1,1,0, 1,1,1, 0, 10,0,0, X"}), Stato::stazione_non_multipla, 85975,
          false},
-        {"station length", treno({ca, "stazione, 85950, 4, 350, 0,0,0, 1,1,0, 1,1,1, 0, 10,0,0, X"}), 9, 85950,
+        {"station length", treno({ca, "stazione, 85950, 4, 350, 0,0,0, 1,1,0, 1,1,1, 0, 10,0,0, X"}), Stato::lunghezza_stazione_non_multipla, 85950,
          false},
         {"stations reach the board texts",
-         treno({ca, st1, "stazione, 30000, 4, 400, 0,0,0, 1,1,0, 1,1,1, 0, 10,0,0, DUE"}), 10, std::nullopt, false,
+         treno({ca, st1, "stazione, 30000, 4, 400, 0,0,0, 1,1,0, 1,1,1, 0, 10,0,0, DUE"}), Stato::stazioni_sui_cartelli, std::nullopt, false,
          3},
-        {"speed entry beyond the track", treno({ca, "velocita, 99950, 50"}), 15, 99950, true},
-        {"adhesion entry beyond the track", treno({ca, "aderenza, 99951, 50"}), 15, 99951, true},
-        {"signal beyond the track", treno({ca, "segnale, 99901, 1,1,1,1,1,1,1,1,1,0"}), 15, 99901, true},
-        {"slowdown beyond the track", treno({ca, "rallentamento, 99950, 30, 0, 1, 1, 0"}), 15, 99950, true},
-        {"slowdown end beyond the track", treno({ca, "rallentamento, 90000, 30, 9950, 1, 1, 0"}), 15, 99950, true},
-        {"code point beyond the track", treno({ca, "abbattimento, 99950, 1"}), 15, 99950, true},
-        {"station beyond the track", treno({ca, "stazione, 99250, 4, 400, 0,0,0, 1,1,0, 1,1,1, 0, 10,0,0, X"}), 15,
+        {"speed entry beyond the track", treno({ca, "velocita, 99950, 50"}), Stato::oltre_il_percorso, 99950, true},
+        {"adhesion entry beyond the track", treno({ca, "aderenza, 99951, 50"}), Stato::oltre_il_percorso, 99951, true},
+        {"signal beyond the track", treno({ca, "segnale, 99901, 1,1,1,1,1,1,1,1,1,0"}), Stato::oltre_il_percorso, 99901, true},
+        {"slowdown beyond the track", treno({ca, "rallentamento, 99950, 30, 0, 1, 1, 0"}), Stato::oltre_il_percorso, 99950, true},
+        {"slowdown end beyond the track", treno({ca, "rallentamento, 90000, 30, 9950, 1, 1, 0"}), Stato::oltre_il_percorso, 99950, true},
+        {"code point beyond the track", treno({ca, "abbattimento, 99950, 1"}), Stato::oltre_il_percorso, 99950, true},
+        {"station beyond the track", treno({ca, "stazione, 99250, 4, 400, 0,0,0, 1,1,0, 1,1,1, 0, 10,0,0, X"}), Stato::oltre_il_percorso,
          99250, true},
         {"signal on a signal",
-         treno({ca, "segnale, 5000, 1,1,1,1,1,1,1,1,1,0", "segnale, 5020, 1,1,1,1,1,1,1,1,1,0"}), 16, 5020, false},
+         treno({ca, "segnale, 5000, 1,1,1,1,1,1,1,1,1,0", "segnale, 5020, 1,1,1,1,1,1,1,1,1,0"}), Stato::segnale_su_cella_occupata, 5020, false},
         {"slowdown warning taken",
-         treno({ca, "segnale, 8800, 1,1,1,1,1,1,1,1,1,0", "rallentamento, 10000, 30, 500, 1, 1, 0"}), 17, 10000,
+         treno({ca, "segnale, 8800, 1,1,1,1,1,1,1,1,1,0", "rallentamento, 10000, 30, 500, 1, 1, 0"}), Stato::avviso_rallentamento_occupato, 10000,
          false},
         {"slowdown start taken",
-         treno({ca, "segnale, 10000, 1,1,1,1,1,1,1,1,1,0", "rallentamento, 10000, 30, 500, 1, 1, 0"}), 18, 10000,
+         treno({ca, "segnale, 10000, 1,1,1,1,1,1,1,1,1,0", "rallentamento, 10000, 30, 500, 1, 1, 0"}), Stato::inizio_rallentamento_occupato, 10000,
          false},
         {"slowdown end taken",
-         treno({ca, "segnale, 10500, 1,1,1,1,1,1,1,1,1,0", "rallentamento, 10000, 30, 500, 1, 1, 0"}), 19, 10000,
+         treno({ca, "segnale, 10500, 1,1,1,1,1,1,1,1,1,0", "rallentamento, 10000, 30, 500, 1, 1, 0"}), Stato::fine_rallentamento_occupata, 10000,
          false},
         {"cells before the warning taken",
-         treno({ca, "segnale, 8650, 1,1,1,1,1,1,1,1,1,0", "rallentamento, 10000, 30, 500, 1, 1, 0"}), 20, 10000,
+         treno({ca, "segnale, 8650, 1,1,1,1,1,1,1,1,1,0", "rallentamento, 10000, 30, 500, 1, 1, 0"}), Stato::prima_avviso_occupata, 10000,
          false},
         {"station zones too close",
-         treno({ca, st1, "stazione, 20500, 4, 400, 0,0,0, 1,1,0, 1,1,1, 0, 10,0,0, DUE"}), 22, 20500, false},
+         treno({ca, st1, "stazione, 20500, 4, 400, 0,0,0, 1,1,0, 1,1,1, 0, 10,0,0, DUE"}), Stato::stazioni_troppo_vicine, 20500, false},
         {"no room for the stopping cell",
-         treno({ca, "stazione, 50, 4, 0, 0,0,0, 1,1,0, 1,1,1, 0, 10,0,0, X"}), 24, std::nullopt, false},
-        {"malformed number", treno({ca, "sabbia, 1x"}), 25, std::nullopt, false},
-        {"entry cut by the end of the text", "[generale]\r\nsegnale, 5000, 1, 1", 25, std::nullopt, false},
+         treno({ca, "stazione, 50, 4, 0, 0,0,0, 1,1,0, 1,1,1, 0, 10,0,0, X"}), Stato::stazione_senza_fermata, std::nullopt, false},
+        {"malformed number", treno({ca, "sabbia, 1x"}), Stato::guasto_lettura, std::nullopt, false},
+        {"entry cut by the end of the text", "[generale]\r\nsegnale, 5000, 1, 1", Stato::guasto_lettura, std::nullopt, false},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.nome);
@@ -201,50 +201,67 @@ TEST(LetturaTreno, EveryStatusOfTheReaderWithItsPositionAndCompletion) {
         EXPECT_EQ(s.posizione_errore, c.posizione.value_or(nessuna_posizione));
         EXPECT_EQ(s.cella(1997).velocita_limite, c.completata ? 20 : 0);
         ASSERT_FALSE(s.diagnostiche.empty());
-        EXPECT_EQ(s.diagnostiche.back().codice, c.codice);
+        EXPECT_EQ(s.diagnostiche.back().stato, c.codice);
         EXPECT_FALSE(s.diagnostiche.back().messaggio.empty());
     }
 }
 
 // Numbers bound for an 8-bit or 16-bit member of the reader must fit it;
-// anything else is the run-time failure of the reading step.
-TEST(LetturaTreno, NumbersOutsideTheirMemberAreARunTimeFailure) {
+// anything else is the run-time failure of the reading step, reported at the
+// value that does not fit, even when it is converted only at a later entry or
+// at the completion.
+TEST(LetturaTreno, NumbersOutsideTheirMemberAreARunTimeFailureAtTheirPlace) {
     const std::string st = "stazione, 20000, ";
     const struct {
-        std::string testo;
-        bool fallisce;
+        std::string riga;             // line 2 of the text
+        const char* valore;           // where the failure is reported, in riga; nullptr: no failure
+        std::string dopo = "sabbia, 1";  // line 3
     } casi[] = {
-        {treno({"sabbia, 32767"}), false},
-        {treno({"sabbia, 32768"}), true},
-        {treno({"sabbia, -32769"}), true},
-        {treno({"orologio, 13 40 70000"}), true},
-        {treno({st + "255, 400, 0,0,0, 1,1,0, 1,1,1, 0, 10,0,0, X"}), false},
-        {treno({st + "256, 400, 0,0,0, 1,1,0, 1,1,1, 0, 10,0,0, X"}), true},
-        {treno({st + "4, 400, -1,0,0, 1,1,0, 1,1,1, 0, 10,0,0, X"}), true},
-        {treno({st + "4, 400, 0,0,0, 40000,1,0, 1,1,1, 0, 10,0,0, X"}), true},
-        {treno({st + "4, 400, 0,0,0, 1,1,0, 1,1,1, 300, 10,0,0, X"}), true},
-        {treno({st + "4, 400, 0,0,0, 1,1,0, 1,1,1, 0, 1000000,0,0, X"}), true},  // the time overflows 32 bits
-        {treno({"abbattimento, 1000, 32767"}), false},
-        {treno({"abbattimento, 1000, 32768"}), true},
-        {treno({"abbattimento, 1000, -40000"}), false},  // below 1: nothing is stored
-        {treno({"velocita, 0, 1277"}), false},
-        {treno({"velocita, 0, 1278"}), true},
-        {treno({"velocita, 0, -2"}), false},
-        {treno({"velocita, 0, -3"}), true},
-        {treno({"aderenza, 0, 300"}), false},  // adhesion keeps the low 8 bits
+        {"sabbia, 32767", nullptr},
+        {"sabbia, 32768", "32768"},
+        {"sabbia, -32769", "-32769"},
+        {"orologio, 13 40 70000", "70000"},
+        {st + "255, 400, 0,0,0, 1,1,0, 1,1,1, 0, 10,0,0, X", nullptr},
+        {st + "256, 400, 0,0,0, 1,1,0, 1,1,1, 0, 10,0,0, X", "256"},
+        {st + "4, 400, -1,0,0, 1,1,0, 1,1,1, 0, 10,0,0, X", "-1"},
+        {st + "4, 400, 0,0,0, 40000,1,0, 1,1,1, 0, 10,0,0, X", "40000"},
+        {st + "4, 400, 0,0,0, 1,1,0, 1,1,1, 300, 10,0,0, X", "300"},
+        {st + "4, 400, 0,0,0, 1,1,0, 1,1,1, 0, 596523,14,7, X", nullptr},  // 2147483647 s
+        {st + "4, 400, 0,0,0, 1,1,0, 1,1,1, 0, 596523,14,8, X", "596523"},  // the time overflows 32 bits
+        {st + "4, 400, 0,0,0, 1,1,0, 1,1,1, 0, 1000000,0,0, X", "1000000"},
+        {st + "7, 2147483600, 0,0,0, 1,1,0, 1,1,1, 0, 10,0,0, X", "2147483600"},  // the zone overflows
+        {"abbattimento, 1000, 32767", nullptr},
+        {"abbattimento, 1000, 32768", "32768"},
+        {"abbattimento, 1000, -40000", nullptr},  // below 1: nothing is stored
+        {"velocita, 0, 1277", nullptr},
+        {"velocita, 0, 1278", "1278"},  // converted at the completion
+        {"velocita, 0, -2", nullptr},
+        {"velocita, 0, -3", "-3"},
+        {"velocita,       0,   100000", "100000", "velocita, 20000, 50"},  // converted at the next entry
+        {"aderenza, 0, 300", nullptr},  // adhesion keeps the low 8 bits
     };
     for (const auto& c : casi) {
-        SCOPED_TRACE(c.testo);
+        SCOPED_TRACE(c.riga);
         Scenario s = percorso_vuoto();
-        leggi(s, c.testo);
-        EXPECT_EQ(s.codice_errore, c.fallisce ? 25 : 0);
+        leggi(s, treno({c.riga, c.dopo}));
+        if (!c.valore) {
+            EXPECT_EQ(s.codice_errore, Stato::nessuno);
+            continue;
+        }
+        EXPECT_EQ(s.codice_errore, Stato::guasto_lettura);
+        ASSERT_EQ(s.diagnostiche.size(), 1u);
+        const std::size_t colonna = c.riga.find(c.valore);
+        ASSERT_NE(colonna, std::string::npos);
+        ASSERT_EQ(c.riga.find(c.valore, colonna + 1), std::string::npos) << "the value must be unique in its line";
+        EXPECT_EQ(s.diagnostiche[0].luogo(), (Luogo{2, static_cast<std::int32_t>(colonna) + 1}))
+            << s.diagnostiche[0].messaggio;
     }
 }
 
 TEST(LetturaTreno, AdhesionKeepsTheLowEightBits) {
     Scenario s = percorso_vuoto();
     leggi(s, treno({"aderenza, 0, 300", "aderenza, 1000, -1"}));
-    EXPECT_EQ(s.codice_errore, 0);
+    EXPECT_EQ(s.codice_errore, Stato::nessuno);
     EXPECT_EQ(s.cella(19).aderenza, 44);
     EXPECT_EQ(s.cella(20).aderenza, 255);
     EXPECT_EQ(s.cella(1997).aderenza, 255);
@@ -284,7 +301,7 @@ TEST(LetturaTreno, SpeedLimitProfile) {
         SCOPED_TRACE(c.nome);
         Scenario s = percorso_vuoto();
         leggi(s, c.testo);
-        EXPECT_EQ(s.codice_errore, 0);
+        EXPECT_EQ(s.codice_errore, Stato::nessuno);
         for (const auto& t : c.tratti) {
             for (std::int64_t i = t.da; i <= t.a; ++i) {
                 ASSERT_EQ(s.cella(i).velocita_limite, t.velocita) << "cell " << i;
@@ -301,7 +318,7 @@ TEST(LetturaTreno, AdhesionFillNeverLeavesTheTrack) {
     testo += "[fine]\r\n";
     Scenario s = percorso_vuoto();
     leggi(s, testo);
-    EXPECT_EQ(s.codice_errore, 0);
+    EXPECT_EQ(s.codice_errore, Stato::nessuno);
     EXPECT_EQ(s.cella(1997).aderenza, 90);
     EXPECT_EQ(s.cella(1998).aderenza, 80);
     EXPECT_EQ(s.cella(2000).aderenza, 80);
@@ -330,7 +347,7 @@ TEST(LetturaTreno, KeywordFields) {
         SCOPED_TRACE(c.nome);
         Scenario s = percorso_vuoto();
         leggi(s, c.testo);
-        EXPECT_EQ(s.codice_errore, 0);
+        EXPECT_EQ(s.codice_errore, Stato::nessuno);
         EXPECT_EQ(s.voce(86).dato_a, c.sabbia);
     }
 }
@@ -340,7 +357,7 @@ TEST(LetturaTreno, CodePoints) {
     s.cella(40).tipo = tipo_cella::segnale_montagna;
     s.cella(30).valore_1 = 77;
     leggi(s, treno({"abbattimento, 1500, 0", "abbattimento, 2000, 180", "abbattimento, 2575, 5"}));
-    EXPECT_EQ(s.codice_errore, 0);
+    EXPECT_EQ(s.codice_errore, Stato::nessuno);
     EXPECT_EQ(s.cella(30).tipo, tipo_cella::abbattimento_zero);
     EXPECT_EQ(s.cella(30).valore_1, 77);  // left as it was
     EXPECT_EQ(s.cella(40).tipo, tipo_cella::punto_codice);  // replaces the mountain marker
@@ -351,11 +368,11 @@ TEST(LetturaTreno, CodePoints) {
 TEST(LetturaTreno, CodePointBeforeTheTrackIsARunTimeFailure) {
     Scenario s = percorso_vuoto();
     leggi(s, treno({"abbattimento, -25, 1"}));
-    EXPECT_EQ(s.codice_errore, 0);
+    EXPECT_EQ(s.codice_errore, Stato::nessuno);
     EXPECT_EQ(s.cella(0).tipo, tipo_cella::punto_codice);
     Scenario t = percorso_vuoto();
     leggi(t, treno({"abbattimento, -26, 1"}));
-    EXPECT_EQ(t.codice_errore, 25);
+    EXPECT_EQ(t.codice_errore, Stato::guasto_lettura);
 }
 
 }  // namespace

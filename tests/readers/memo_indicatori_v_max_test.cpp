@@ -9,8 +9,7 @@ namespace {
 
 Scenario pista() {
     Scenario s;
-    s.percorso.resize(161);
-    s.ultima_cella = 160;
+    dimensiona_percorso(s, 1000);  // cells 0 to 160
     return s;
 }
 
@@ -32,14 +31,15 @@ TEST(MemoIndicatoriVMax, PackingOfTheTwoSides) {
     for (const Caso& c : casi) {
         Scenario s = pista();
         ASSERT_TRUE(memo_indicatori_v_max(s, Luogo{1, 1}, 500, c.v[0], c.v[1], c.v[2], c.v[3], c.v[4], c.v[5],
-                                          c.v[6], c.v[7]));
+                                          c.v[6], c.v[7])
+                        .registrato());
         const Cella& x = s.percorso[11];
         EXPECT_EQ(x.tipo, tipo_cella::indicatore_v_max);
         EXPECT_EQ(x.valore_1, c.atteso[0]) << c.v[0] << "/" << c.v[4];
         EXPECT_EQ(x.valore_2, c.atteso[1]) << c.v[1] << "/" << c.v[5];
         EXPECT_EQ(x.valore_3, c.atteso[2]) << c.v[2] << "/" << c.v[6];
         EXPECT_EQ(x.valore_4, c.atteso[3]);
-        EXPECT_EQ(s.codice_errore, 0);
+        EXPECT_EQ(s.codice_errore, Stato::nessuno);
     }
 }
 
@@ -47,16 +47,17 @@ TEST(MemoIndicatoriVMax, FreeCellRule) {
     for (std::uint8_t tipo = 0; tipo <= 14; ++tipo) {
         Scenario s = pista();
         s.percorso[11].tipo = tipo;
-        s.codice_errore = 15;  // left by an earlier entry: not a refusal
+        s.codice_errore = Stato::oltre_il_percorso;  // left by an earlier entry: not a refusal
         const bool libera = tipo == 0 || tipo == 11;
-        EXPECT_EQ(memo_indicatori_v_max(s, Luogo{7, 3}, 500, 60, 70, 75, 0, 60, 70, 75, 0), libera) << int{tipo};
+        EXPECT_EQ(memo_indicatori_v_max(s, Luogo{7, 3}, 500, 60, 70, 75, 0, 60, 70, 75, 0).registrato(), libera)
+            << int{tipo};
         if (libera) {
             EXPECT_EQ(s.percorso[11].tipo, 6);
-            EXPECT_EQ(s.codice_errore, 15);
+            EXPECT_EQ(s.codice_errore, Stato::oltre_il_percorso);
         } else {
             EXPECT_EQ(s.percorso[11].tipo, tipo);
             EXPECT_EQ(s.percorso[11].valore_1, 0);
-            EXPECT_EQ(s.codice_errore, 21);
+            EXPECT_EQ(s.codice_errore, Stato::indicatore_su_cella_occupata);
             EXPECT_EQ(s.posizione_errore, 500);
             ASSERT_EQ(s.diagnostiche.size(), 1u);
             EXPECT_EQ(s.diagnostiche[0].cella, 11);

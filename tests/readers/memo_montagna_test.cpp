@@ -5,13 +5,15 @@
 #include <algorithm>
 #include <vector>
 
+#include "readers/guasto_voce.hpp"
+
 namespace compattatore {
 namespace {
 
-Scenario pista(std::size_t celle = 161) {
+// A track of cells 0 to 160, or 0 to 200.
+Scenario pista(std::int32_t lunghezza = 1000) {
     Scenario s;
-    s.percorso.resize(celle);
-    s.ultima_cella = static_cast<std::int32_t>(celle) - 1;
+    dimensiona_percorso(s, lunghezza);
     return s;
 }
 
@@ -41,11 +43,11 @@ TEST(MemoMontagna, Zones) {
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
-        Scenario s = pista(200);
-        for (Zona z : c.prima) ASSERT_EQ(memo_montagna(s, z.inizio, z.fine, z.tipo), EsitoMontagna::registrata);
+        Scenario s = pista(3000);
+        for (Zona z : c.prima) ASSERT_EQ(memo_montagna(s, Luogo{}, z.inizio, z.fine, z.tipo), registrato);
         const std::vector<Cella> prima = s.percorso;
         std::int32_t tipo = c.zona.tipo;
-        ASSERT_EQ(memo_montagna(s, c.zona.inizio, c.zona.fine, tipo), EsitoMontagna::registrata);
+        ASSERT_EQ(memo_montagna(s, Luogo{}, c.zona.inizio, c.zona.fine, tipo), registrato);
         EXPECT_EQ(tipo, c.tipo_dopo);
         const auto n = static_cast<std::size_t>(s.n_montagne);
         EXPECT_EQ(n, c.prima.size() + 1);
@@ -65,7 +67,7 @@ TEST(MemoMontagna, MarkerOnlyOnEmptyCells) {
     Scenario s = pista();
     s.percorso[39].tipo = tipo_cella::cartello;
     std::int32_t tipo = 12;
-    memo_montagna(s, 1800, 2400, tipo);
+    memo_montagna(s, Luogo{}, 1800, 2400, tipo);
     EXPECT_EQ(s.percorso[39].tipo, tipo_cella::cartello);
     EXPECT_EQ(s.percorso[43].tipo, tipo_cella::segnale_montagna);
     EXPECT_EQ(s.percorso[39].montagna, 2);
@@ -74,15 +76,19 @@ TEST(MemoMontagna, MarkerOnlyOnEmptyCells) {
 TEST(MemoMontagna, ZonesThatDoNotFitWriteNothing) {
     Scenario s = pista();
     std::int32_t tipo = 1;
-    EXPECT_EQ(memo_montagna(s, 7000, 8100, tipo), EsitoMontagna::fuori_percorso);
-    EXPECT_EQ(memo_montagna(s, -500, 100, tipo), EsitoMontagna::fuori_percorso);
+    EXPECT_EQ(memo_montagna(s, Luogo{4, 1}, 7000, 8100, tipo), rifiutato(Stato::oltre_il_percorso));
+    EXPECT_EQ(s.posizione_errore, 8100);
+    ASSERT_EQ(s.diagnostiche.size(), 1u);
+    EXPECT_EQ(s.diagnostiche[0].luogo(), (Luogo{4, 1}));
+    EXPECT_EQ(s.diagnostiche[0].cella, 161);
+    EXPECT_THROW(memo_montagna(s, Luogo{}, -500, 100, tipo), GuastoVoce);
     EXPECT_EQ(s.n_montagne, 0);
     EXPECT_EQ(tipo, 1);
     for (int i = 0; i < massimo_montagne; ++i) {
-        ASSERT_EQ(memo_montagna(s, 10 * i, 10 * i + 5, tipo), EsitoMontagna::registrata);
+        ASSERT_EQ(memo_montagna(s, Luogo{}, 10 * i, 10 * i + 5, tipo), registrato);
     }
     const std::vector<Cella> prima = s.percorso;
-    EXPECT_EQ(memo_montagna(s, 5000, 6000, tipo), EsitoMontagna::troppe_zone);
+    EXPECT_THROW(memo_montagna(s, Luogo{}, 5000, 6000, tipo), GuastoVoce);
     EXPECT_EQ(s.n_montagne, massimo_montagne);
     EXPECT_EQ(s.percorso, prima);
 }

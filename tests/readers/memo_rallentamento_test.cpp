@@ -78,8 +78,8 @@ TEST(MemoRallentamento, CellsOfAPlacedSlowdown) {
     for (const auto& c : casi) {
         SCOPED_TRACE(c.nome);
         Scenario s = percorso_vuoto();
-        EXPECT_EQ(memo_rallentamento(s, Luogo{}, c.r), 0);
-        EXPECT_EQ(s.codice_errore, 0);
+        EXPECT_EQ(memo_rallentamento(s, Luogo{}, c.r), registrato);
+        EXPECT_EQ(s.codice_errore, Stato::nessuno);
         EXPECT_EQ(occupate(s), c.celle);
     }
 }
@@ -91,7 +91,7 @@ TEST(MemoRallentamento, ZeroSpeedDropKeepsValore2) {
         s.cella(i).tipo = tipo_cella::segnale_montagna;
         s.cella(i).valore_2 = 9;
     }
-    EXPECT_EQ(memo_rallentamento(s, Luogo{}, {10000, 30, 500, 2, 1, 0}), 0);
+    EXPECT_EQ(memo_rallentamento(s, Luogo{}, {10000, 30, 500, 2, 1, 0}), registrato);
     for (const std::int64_t i : {173, 174, 175, 176, 177, 201, 211}) EXPECT_EQ(s.cella(i).valore_2, 9) << i;
 }
 
@@ -99,22 +99,22 @@ TEST(MemoRallentamento, RefusalsLeaveWhatTheySay) {
     const struct {
         const char* nome;
         std::int64_t occupata;
-        std::int32_t codice;
+        Stato codice;
         std::map<std::int64_t, Atteso> celle;  // besides the occupied cell
     } casi[] = {
-        {"warning", 177, 17, {}},
-        {"start", 201, 18, {}},
-        {"end", 211, 19, {}},
-        {"cell before the warning", 174, 20,
+        {"warning", 177, Stato::avviso_rallentamento_occupato, {}},
+        {"start", 201, Stato::inizio_rallentamento_occupato, {}},
+        {"end", 211, Stato::fine_rallentamento_occupata, {}},
+        {"cell before the warning", 174, Stato::prima_avviso_occupata,
          {{177, {4, 30, 0, 0}}, {201, {3, 30, 0, 2}}, {211, {2, 30, 0, 2}}}},
-        {"the cell next to the warning", 176, 20,
+        {"the cell next to the warning", 176, Stato::prima_avviso_occupata,
          {{177, {4, 30, 0, 0}}, {201, {3, 30, 0, 2}}, {211, {2, 30, 0, 2}}}},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.nome);
         Scenario s = percorso_vuoto();
         s.cella(c.occupata).tipo = tipo_cella::cartello;
-        EXPECT_EQ(memo_rallentamento(s, Luogo{7, 2}, {10000, 30, 500, 2, 1, 0}), c.codice);
+        EXPECT_EQ(memo_rallentamento(s, Luogo{7, 2}, {10000, 30, 500, 2, 1, 0}), rifiutato(c.codice));
         EXPECT_EQ(s.codice_errore, c.codice);
         EXPECT_EQ(s.posizione_errore, 10000);
         auto celle = c.celle;
@@ -129,10 +129,10 @@ TEST(MemoRallentamento, RefusalsLeaveWhatTheySay) {
 TEST(MemoRallentamento, AtOrBelow1500TheCellsBeforeTheWarningAreNotTested) {
     Scenario s = percorso_vuoto();
     s.cella(6).tipo = tipo_cella::cartello;  // where x = 1550 would put a tipo-5 cell
-    EXPECT_EQ(memo_rallentamento(s, Luogo{}, {1500, 30, 500, 2, 1, 0}), 0);
+    EXPECT_EQ(memo_rallentamento(s, Luogo{}, {1500, 30, 500, 2, 1, 0}), registrato);
     Scenario t = percorso_vuoto();
     t.cella(6).tipo = tipo_cella::cartello;
-    EXPECT_EQ(memo_rallentamento(t, Luogo{}, {1550, 30, 500, 2, 1, 0}), 20);
+    EXPECT_EQ(memo_rallentamento(t, Luogo{}, {1550, 30, 500, 2, 1, 0}), rifiutato(Stato::prima_avviso_occupata));
 }
 
 // Cells before the start of the track: a failure of the reading step, with
@@ -146,19 +146,19 @@ TEST(MemoRallentamento, CellsBeforeTheTrackAreARunTimeFailure) {
     }
 }
 
-// Through the reader: the end of a slowdown beyond the track is status 15
+// Through the reader: the end of a slowdown beyond the track is oltre_il_percorso
 // with the end position; nothing of that slowdown is written.
 TEST(MemoRallentamento, EndBeyondTheTrackThroughTheReader) {
     Scenario s = percorso_vuoto();
     prova::leggi(s, prova::treno({"velocita, 0, 100", "rallentamento, 98000, 30, 1901, 0, 1, 0"}));
-    EXPECT_EQ(s.codice_errore, 15);
+    EXPECT_EQ(s.codice_errore, Stato::oltre_il_percorso);
     EXPECT_EQ(s.posizione_errore, 99901);
     EXPECT_TRUE(occupate(s).empty());
     EXPECT_EQ(s.cella(1997).velocita_limite, 20);
 
     Scenario t = percorso_vuoto();
     prova::leggi(t, prova::treno({"rallentamento, 98000, 30, 1900, 0, 1, 0"}));
-    EXPECT_EQ(t.codice_errore, 0);
+    EXPECT_EQ(t.codice_errore, Stato::nessuno);
     EXPECT_EQ(t.cella(1999).tipo, tipo_cella::fine_rallentamento);
 }
 

@@ -32,7 +32,7 @@ TEST(MemoSegnale, TimeIsRaisedAndWrittenBackAndKeptOnlyForSx2) {
         SCOPED_TRACE("sx " + std::to_string(c.sx) + ", tempo " + std::to_string(c.tempo));
         Scenario s = percorso_vuoto();
         DatiSegnale d = segnale(5000, c.sx, c.tempo);
-        EXPECT_EQ(memo_segnale(s, Luogo{}, d), 0);
+        EXPECT_EQ(memo_segnale(s, Luogo{}, d), registrato);
         EXPECT_EQ(d.tempo, c.tempo_dopo);
         EXPECT_EQ(s.cella(101).tempo_segnale, c.tempo_segnale);
         EXPECT_EQ(s.cella(101).valore_4, c.sx * 3 + 1);
@@ -51,7 +51,7 @@ TEST(MemoSegnale, PackedValuesTakeTheLowBits) {
     d.d3 = 7;
     d.rapp = 1;
     d.sx = 30;         // marks: (90 + 0) * 10 + n = 901..904, low bits 133..136
-    EXPECT_EQ(memo_segnale(s, Luogo{}, d), 0);
+    EXPECT_EQ(memo_segnale(s, Luogo{}, d), registrato);
     EXPECT_EQ(s.cella(101).valore_1, -25536);
     EXPECT_EQ(s.cella(101).valore_2, -7);
     EXPECT_EQ(s.cella(101).valore_3, 1);
@@ -64,13 +64,13 @@ TEST(MemoSegnale, FreeCellRule) {
     const struct {
         const char* nome;
         std::uint8_t tipo;
-        std::int32_t atteso;
+        EsitoMemo atteso;
     } casi[] = {
-        {"empty", 0, 0},
-        {"mountain marker is replaced", tipo_cella::segnale_montagna, 0},
-        {"station stop", tipo_cella::fermata, 16},
-        {"text board", tipo_cella::cartello, 16},
-        {"code point", tipo_cella::punto_codice, 16},
+        {"empty", 0, registrato},
+        {"mountain marker is replaced", tipo_cella::segnale_montagna, registrato},
+        {"station stop", tipo_cella::fermata, rifiutato(Stato::segnale_su_cella_occupata)},
+        {"text board", tipo_cella::cartello, rifiutato(Stato::segnale_su_cella_occupata)},
+        {"code point", tipo_cella::punto_codice, rifiutato(Stato::segnale_su_cella_occupata)},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.nome);
@@ -79,8 +79,8 @@ TEST(MemoSegnale, FreeCellRule) {
         s.cella(101).valore_1 = 9;
         DatiSegnale d = segnale(5000, 2, 238);
         EXPECT_EQ(memo_segnale(s, Luogo{3, 1}, d), c.atteso);
-        EXPECT_EQ(s.codice_errore, c.atteso);
-        if (c.atteso == 0) {
+        EXPECT_EQ(s.codice_errore, c.atteso.rifiuto.value_or(Stato::nessuno));
+        if (c.atteso.registrato()) {
             EXPECT_EQ(s.cella(101).tipo, tipo_cella::segnale);
             EXPECT_EQ(s.cella(99).preavviso, 71);
         } else {
@@ -101,9 +101,9 @@ TEST(MemoSegnale, ApproachMarks) {
     DatiSegnale primo = segnale(5000, 1, 0);   // marks 41..44 on 99, 97, 95, 93
     DatiSegnale secondo = segnale(5200, 2, 0); // marks 71..74 on 103, 101(!), 99, 97
     s.cella(95).preavviso = 83;                // a station mark is overwritten too
-    ASSERT_EQ(memo_segnale(s, Luogo{}, primo), 0);
+    ASSERT_EQ(memo_segnale(s, Luogo{}, primo), registrato);
     EXPECT_EQ(s.cella(95).preavviso, 43);
-    ASSERT_EQ(memo_segnale(s, Luogo{}, secondo), 0);
+    ASSERT_EQ(memo_segnale(s, Luogo{}, secondo), registrato);
     EXPECT_EQ(s.cella(103).preavviso, 71);
     EXPECT_EQ(s.cella(101).preavviso, 72);
     EXPECT_EQ(s.cella(99).preavviso, 73);
@@ -124,7 +124,7 @@ TEST(MemoSegnale, MarksBeforeTheTrackAreDropped) {
         SCOPED_TRACE(c.posizione);
         Scenario s = percorso_vuoto();
         DatiSegnale d = segnale(c.posizione, 1, 0);
-        EXPECT_EQ(memo_segnale(s, Luogo{}, d), 0);
+        EXPECT_EQ(memo_segnale(s, Luogo{}, d), registrato);
         EXPECT_EQ(s.cella(c.cella).tipo, tipo_cella::segnale);
         int segni = 0;
         for (const Cella& cella : s.percorso) segni += cella.preavviso != 0;
@@ -137,7 +137,7 @@ TEST(MemoSegnale, SignalCellBeforeTheTrackIsARunTimeFailure) {
     DatiSegnale d = segnale(-100, 1, 0);
     EXPECT_THROW(memo_segnale(s, Luogo{}, d), FuoriTabella);
     prova::leggi(s, prova::treno({"segnale, -100, 1,1,1,1,1,1,1,1,1,0"}));
-    EXPECT_EQ(s.codice_errore, 25);
+    EXPECT_EQ(s.codice_errore, Stato::guasto_lettura);
 }
 
 }  // namespace

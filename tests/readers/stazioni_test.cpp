@@ -35,34 +35,34 @@ int celle_di_tipo(const Scenario& s, std::uint8_t tipo) {
 struct CasoStazione {
     const char* nome;
     std::string testo;
-    std::int32_t codice;
+    Stato codice;
     std::int32_t posizione;  // posizione_errore afterwards (0 when not set)
     std::function<void(const Scenario&)> verifica;
 };
 
 TEST(Stazioni, ZonesMarksAndChecks) {
     const CasoStazione casi[] = {
-        {"position not a multiple of 50", treno({stazione(85975, 4, 400)}), 8, 85975,
+        {"position not a multiple of 50", treno({stazione(85975, 4, 400)}), Stato::stazione_non_multipla, 85975,
          [](const Scenario& s) {
              EXPECT_EQ(s.voce(1).posizione, 85975);
              EXPECT_EQ(s.voce(1).tipo, 0);  // nothing after the position is read
          }},
-        {"length not a multiple of 100", treno({stazione(85950, 4, 350)}), 9, 85950,
+        {"length not a multiple of 100", treno({stazione(85950, 4, 350)}), Stato::lunghezza_stazione_non_multipla, 85950,
          [](const Scenario& s) {
              EXPECT_EQ(s.voce(1).tipo, 4);
              EXPECT_EQ(s.voce(1).fine, 0);
              EXPECT_EQ(celle_di_tipo(s, tipo_cella::fermata), 0);
          }},
-        {"zones 300 m apart", treno({stazione(20000, 4, 400), stazione(20700, 4, 400)}), 22, 20700,
+        {"zones 300 m apart", treno({stazione(20000, 4, 400), stazione(20700, 4, 400)}), Stato::stazioni_troppo_vicine, 20700,
          [](const Scenario& s) {
              EXPECT_EQ(s.voce(2).inizio, 20500);
              // The second stop is placed before the spacing check refuses it.
              EXPECT_EQ(s.cella(417).tipo, tipo_cella::fermata);
              EXPECT_EQ(s.cella(417).valore_1, 2);
          }},
-        {"zones exactly 350 m apart", treno({stazione(20000, 4, 400), stazione(20750, 4, 400)}), 0, 0,
+        {"zones exactly 350 m apart", treno({stazione(20000, 4, 400), stazione(20750, 4, 400)}), Stato::nessuno, 0,
          [](const Scenario& s) { EXPECT_EQ(s.voce(2).inizio, 20550); }},
-        {"first station with field 6 = 1 keeps the 50 m", treno({stazione(20000, 4, 400, 0, 1, 1)}), 0, 0,
+        {"first station with field 6 = 1 keeps the 50 m", treno({stazione(20000, 4, 400, 0, 1, 1)}), Stato::nessuno, 0,
          [](const Scenario& s) {
              const Voce& v = s.voce(1);
              EXPECT_EQ(v.inizio, 19800);
@@ -73,7 +73,7 @@ TEST(Stazioni, ZonesMarksAndChecks) {
              segni_su(s, 404, true);
          }},
         {"later station keeps its options from 600 m",
-         treno({stazione(20000, 4, 400), stazione(30000, 4, 600, 3, 1, 1)}), 0, 0,
+         treno({stazione(20000, 4, 400), stazione(30000, 4, 600, 3, 1, 1)}), Stato::nessuno, 0,
          [](const Scenario& s) {
              const Voce& v = s.voce(2);
              EXPECT_EQ(v.prolunga, 3);
@@ -90,10 +90,10 @@ TEST(Stazioni, ZonesMarksAndChecks) {
              EXPECT_EQ(v.opzione_b, 13);
              EXPECT_EQ(v.orario, 3723);
          }},
-        {"option d cleared below 600 m", treno({stazione(20000, 4, 400), stazione(30000, 4, 500, 0, 1, 0)}), 0, 0,
+        {"option d cleared below 600 m", treno({stazione(20000, 4, 400), stazione(30000, 4, 500, 0, 1, 0)}), Stato::nessuno, 0,
          [](const Scenario& s) { EXPECT_EQ(s.voce(2).opzione_d, 0); }},
         {"kind 5: zone behind the position, no marks",
-         treno({stazione(20000, 4, 400), stazione(30000, 5, 400, 0, 0, 1)}), 0, 0,
+         treno({stazione(20000, 4, 400), stazione(30000, 5, 400, 0, 0, 1)}), Stato::nessuno, 0,
          [](const Scenario& s) {
              const Voce& v = s.voce(2);
              EXPECT_EQ(v.inizio, 29600);
@@ -102,7 +102,7 @@ TEST(Stazioni, ZonesMarksAndChecks) {
              EXPECT_EQ(s.cella(602).tipo, tipo_cella::fermata);
              segni_su(s, 602, false);
          }},
-        {"kind 7: zone on both sides", treno({stazione(20000, 4, 400), stazione(30000, 7, 400, 0, 0, 1)}), 0, 0,
+        {"kind 7: zone on both sides", treno({stazione(20000, 4, 400), stazione(30000, 7, 400, 0, 0, 1)}), Stato::nessuno, 0,
          [](const Scenario& s) {
              const Voce& v = s.voce(2);
              EXPECT_EQ(v.inizio, 29600);
@@ -110,13 +110,13 @@ TEST(Stazioni, ZonesMarksAndChecks) {
              EXPECT_EQ(v.opzione_c, 0);
              segni_su(s, 607, true);
          }},
-        {"kind 24 marks its cells", treno({stazione(20000, 24, 400)}), 0, 0,
+        {"kind 24 marks its cells", treno({stazione(20000, 24, 400)}), Stato::nessuno, 0,
          [](const Scenario& s) {
              EXPECT_EQ(s.cella(403).tipo, tipo_cella::fermata);
              segni_su(s, 403, true);
          }},
         {"kind 25 and above mark nothing but are counted and spaced",
-         treno({stazione(20000, 25, 400), stazione(20500, 200, 400)}), 22, 20500,
+         treno({stazione(20000, 25, 400), stazione(20500, 200, 400)}), Stato::stazioni_troppo_vicine, 20500,
          [](const Scenario& s) {
              EXPECT_EQ(s.voce(1).fine, 20200);
              EXPECT_EQ(s.voce(2).tipo, 200);
@@ -124,27 +124,27 @@ TEST(Stazioni, ZonesMarksAndChecks) {
              segni_su(s, 403, false);
          }},
         {"the stopping cell is written over whatever the cell holds",
-         treno({"segnale, 20100, 1,1,1,1,1,1,1,1,1,0", stazione(20000, 4, 400)}), 0, 0,
+         treno({"segnale, 20100, 1,1,1,1,1,1,1,1,1,0", stazione(20000, 4, 400)}), Stato::nessuno, 0,
          [](const Scenario& s) {
              EXPECT_EQ(s.cella(403).tipo, tipo_cella::fermata);
              EXPECT_EQ(s.cella(403).valore_1, 1);
          }},
-        {"stop on cell 2 leaves no marks on cells 1 and 0", treno({stazione(150, 4, 0)}), 0, 0,
+        {"stop on cell 2 leaves no marks on cells 1 and 0", treno({stazione(150, 4, 0)}), Stato::nessuno, 0,
          [](const Scenario& s) {
              EXPECT_EQ(s.cella(2).tipo, tipo_cella::fermata);
              EXPECT_EQ(s.cella(1).preavviso, 0);
              EXPECT_EQ(s.cella(0).preavviso, 0);
          }},
-        {"stop on cell 1 is refused", treno({stazione(100, 4, 0)}), 24, 0,
+        {"stop on cell 1 is refused", treno({stazione(100, 4, 0)}), Stato::stazione_senza_fermata, 0,
          [](const Scenario& s) { EXPECT_EQ(s.cella(1).tipo, 0); }},
-        {"stopping cell beyond the track", treno({"velocita, 0, 100", stazione(99200, 4, 20000)}), 15, 99200,
+        {"stopping cell beyond the track", treno({"velocita, 0, 100", stazione(99200, 4, 20000)}), Stato::oltre_il_percorso, 99200,
          [](const Scenario& s) {
              EXPECT_EQ(celle_di_tipo(s, tipo_cella::fermata), 0);
              EXPECT_EQ(s.cella(1997).velocita_limite, 20);  // the completion ran
          }},
-        {"position beyond the track with the 800 m margin", treno({stazione(99250, 4, 400)}), 15, 99250,
+        {"position beyond the track with the 800 m margin", treno({stazione(99250, 4, 400)}), Stato::oltre_il_percorso, 99250,
          [](const Scenario& s) { EXPECT_EQ(s.voce(1).posizione, 99250); }},
-        {"last position within the 800 m margin", treno({stazione(99200, 4, 400)}), 0, 0,
+        {"last position within the 800 m margin", treno({stazione(99200, 4, 400)}), Stato::nessuno, 0,
          [](const Scenario& s) { EXPECT_EQ(s.cella(1987).tipo, tipo_cella::fermata); }},
     };
     for (const auto& c : casi) {
@@ -159,21 +159,21 @@ TEST(Stazioni, ZonesMarksAndChecks) {
 
 // Stations and board texts share the entries 1 to 80: with the next board
 // slot at b the stations fill 1 to b - 2, the one in b - 1 is stored and the
-// reading stops with 10.
+// reading stops with stazioni_sui_cartelli.
 TEST(Stazioni, StationsStopBeforeTheBoardTexts) {
     const struct {
         std::int32_t slot;
         int stazioni;
-        std::int32_t codice;
+        Stato codice;
         int registrate;
     } casi[] = {
-        {4, 2, 0, 2},
-        {4, 3, 10, 3},
-        {4, 4, 10, 3},
-        {2, 1, 10, 1},
-        {1, 1, 10, 1},
-        {0, 1, 10, 0},   // entry 1 holds a board text: nothing is stored over it
-        {-1, 1, 10, 0},
+        {4, 2, Stato::nessuno, 2},
+        {4, 3, Stato::stazioni_sui_cartelli, 3},
+        {4, 4, Stato::stazioni_sui_cartelli, 3},
+        {2, 1, Stato::stazioni_sui_cartelli, 1},
+        {1, 1, Stato::stazioni_sui_cartelli, 1},
+        {0, 1, Stato::stazioni_sui_cartelli, 0},  // entry 1 holds a board text: nothing is stored over it
+        {-1, 1, Stato::stazioni_sui_cartelli, 0},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE("slot " + std::to_string(c.slot) + ", stations " + std::to_string(c.stazioni));

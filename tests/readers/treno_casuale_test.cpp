@@ -36,7 +36,22 @@ std::string muta(std::string t, std::mt19937& g) {
 }
 
 TEST(TrenoCasuale, MutatedDescriptionsEndInADocumentedStatus) {
-    const std::set<std::int32_t> documentati = {0, 2, 7, 8, 9, 10, 15, 16, 17, 18, 19, 20, 22, 24, 25};
+    using enum Stato;
+    const std::set<Stato> documentati = {nessuno,
+                                         progressiva_non_multipla,
+                                         abbattimento_su_cella_occupata,
+                                         stazione_non_multipla,
+                                         lunghezza_stazione_non_multipla,
+                                         stazioni_sui_cartelli,
+                                         oltre_il_percorso,
+                                         segnale_su_cella_occupata,
+                                         avviso_rallentamento_occupato,
+                                         inizio_rallentamento_occupato,
+                                         fine_rallentamento_occupata,
+                                         prima_avviso_occupata,
+                                         stazioni_troppo_vicine,
+                                         stazione_senza_fermata,
+                                         guasto_lettura};
     const std::string base = testo_treno();
     const std::int32_t slot[] = {80, 80, 80, 79, 3, 1, 0, -1};
     std::mt19937 g(20240611);
@@ -52,14 +67,14 @@ TEST(TrenoCasuale, MutatedDescriptionsEndInADocumentedStatus) {
         try {
             leggi_treno(s, campi, slot[g() % std::size(slot)]);
         } catch (const ErroreLettura&) {
-            s.codice_errore = 25;
+            s.codice_errore = Stato::guasto_lettura;
         } catch (const FuoriTabella&) {
-            s.codice_errore = 25;
+            s.codice_errore = Stato::guasto_lettura;
         } catch (const std::exception& e) {
             ADD_FAILURE() << "unexpected failure " << e.what() << " for\n" << testo;
             break;
         }
-        ASSERT_TRUE(documentati.count(s.codice_errore)) << s.codice_errore << " for\n" << testo;
+        ASSERT_TRUE(documentati.count(s.codice_errore)) << numero(s.codice_errore) << " for\n" << testo;
         ASSERT_EQ(s.percorso.size(), 2001u);
         for (const auto& d : s.diagnostiche) ASSERT_FALSE(d.messaggio.empty());
     }

@@ -1,6 +1,6 @@
 // Shared fixture of the train-reader tests: a track as the embedded line
 // gives it (2001 cells) and a way to read a train text as the reading step
-// does, a run-time failure becoming status 25.
+// does, a run-time failure becoming guasto_lettura.
 #pragma once
 
 #include <initializer_list>
@@ -10,26 +10,26 @@
 #include "describe/dati_treno.hpp"
 #include "driver/base/stampa.hpp"
 #include "model/scenario.hpp"
+#include "readers/guasto_voce.hpp"
 #include "readers/memorizza_dati.hpp"
 
 namespace compattatore::prova {
 
 inline Scenario percorso_vuoto() {
     Scenario s;
-    s.lunghezza_estesa = 100000;
-    s.ultima_cella = 2000;
-    s.percorso.assign(2001, Cella{});
+    dimensiona_percorso(s, 93000);
     return s;
 }
 
 // Reads `testo` with the train reader; an exception of the reading step
-// becomes status 25, the way memorizza_dati handles it.
+// becomes guasto_lettura at its place, the way memorizza_dati handles it.
 inline void leggi(Scenario& s, std::string_view testo, std::int32_t slot = 80) {
     LettoreCampi campi(testo);
     try {
         leggi_treno(s, campi, slot);
     } catch (const std::exception& guasto) {
-        segnala(s, Sorgente::treno, campi.luogo(), 25, std::nullopt, std::nullopt, guasto.what());
+        s.segnala(Stato::guasto_lettura, Sorgente::treno, luogo_del_guasto(guasto, campi.luogo()), std::nullopt,
+                  std::nullopt, guasto.what());
     }
 }
 
