@@ -207,36 +207,75 @@ std::vector<Riga> Analisi::profilo(const char* chiave, std::uint8_t Cella::*memb
     return righe;
 }
 
+// Mountain zones: the runs of cells of one zone type, each with markers on
+// its every fourth cell when all of those hold something (a marker, or a
+// feature placed over it later). Markers that no run explains get a zone of
+// four cells of their own, written first (its zone type is then written over
+// by the runs). A zone that begins within 150 m of the end of the zone
+// recorded before it takes type 3: an empty zone at metre 0 in between
+// keeps its own type.
 Sezione Analisi::montagne() {
     Sezione s{"[montagne]", {}};
-    std::int64_t fine_precedente = 0;
-    bool prima = true;
-    int zone = 0;
+    struct Zona {
+        std::int64_t prima, ultima;
+        std::uint8_t tipo;
+        bool segnali;
+    };
+    std::vector<Zona> zone;
+    std::set<std::int64_t> spiegati;
     for (std::int64_t c = 0; c <= ultima_;) {
         const std::uint8_t tipo = cella(c).montagna;
-        if (tipo == 0) {
-            ++c;
-            continue;
-        }
         std::int64_t ultima = c;
         while (ultima + 1 <= ultima_ && cella(ultima + 1).montagna == tipo) ++ultima;
-        const std::int64_t a = 50 * c;
-        const std::int64_t b = 50 * (ultima + 1);
-        bool segnali = false;
-        for (std::int64_t k = c + 3; k <= ultima; k += 4) segnali = segnali || cella(k).tipo == tipo_cella::segnale_montagna;
-        if (!prima && a - fine_precedente <= 150 && tipo != 3) {
-            problema(dove(c) + ", track file: a mountain zone of type " + n(tipo) + " begins " + n(a - fine_precedente) +
-                     " m after the one before it ends; a description makes it type 3");
+        if (tipo != 0) {
+            bool uno = false, tutti = true;
+            for (std::int64_t k = c + 3; k <= ultima; k += 4) {
+                uno = uno || cella(k).tipo == tipo_cella::segnale_montagna;
+                tutti = tutti && cella(k).tipo != tipo_cella::vuota;
+            }
+            zone.push_back({c, ultima, tipo, uno && tutti});
+            if (uno && tutti) {
+                for (std::int64_t k = c + 3; k <= ultima; k += 4) spiegati.insert(k);
+            }
         }
-        ++zone;
-        const std::int64_t scritto = segnali ? tipo + 10 : (tipo <= 10 ? tipo : tipo - 256);
-        s.righe.push_back(Riga::di_voce("montagna", {n(a), n(b), n(scritto)}));
-        fine_precedente = b;
-        prima = false;
         c = ultima + 1;
     }
-    if (zone > massimo_montagne) {
-        problema("track file: " + n(zone) + " mountain zones; a description holds at most " + n(massimo_montagne));
+    // The other markers, in chains four cells apart (the cells between
+    // holding something), one zone a chain.
+    std::vector<Zona> ordine;
+    for (std::int64_t c = 0; c <= ultima_; ++c) {
+        if (cella(c).tipo != tipo_cella::segnale_montagna || spiegati.contains(c)) continue;
+        if (c < 3) {
+            problema(dove(c) + ", track file: a mountain-zone marker on one of the first three cells, which no zone "
+                     "marks");
+            continue;
+        }
+        std::int64_t fine = c;
+        for (std::int64_t k = c + 4; k <= ultima_ && cella(k).tipo != tipo_cella::vuota; k += 4) {
+            if (cella(k).tipo == tipo_cella::segnale_montagna) fine = k;
+        }
+        for (std::int64_t k = c; k <= fine; k += 4) spiegati.insert(k);
+        ordine.push_back({c - 3, fine, 0, true});
+    }
+    ordine.insert(ordine.end(), zone.begin(), zone.end());
+    std::optional<std::int64_t> fine_precedente;
+    for (const Zona& z : ordine) {
+        const std::int64_t a = 50 * z.prima;
+        const std::int64_t b = 50 * (z.ultima + 1);
+        if (fine_precedente && a - *fine_precedente <= 150 && z.tipo != 3) {
+            if (a <= 150) {
+                problema(dove(z.prima) + ", track file: a mountain zone of type " + n(z.tipo) + " begins " +
+                         n(a - *fine_precedente) + " m after the one before it ends; a description makes it type 3");
+            }
+            s.righe.push_back(Riga::di_voce("montagna", {"0", "0", "0"}));
+        }
+        const std::int64_t scritto = z.segnali ? (z.tipo == 0 ? 266 : z.tipo + 10) : (z.tipo <= 10 ? z.tipo : z.tipo - 256);
+        s.righe.push_back(Riga::di_voce("montagna", {n(a), n(b), n(scritto)}));
+        fine_precedente = b;
+    }
+    if (s.righe.size() > static_cast<std::size_t>(massimo_montagne)) {
+        problema("track file: the mountain zones take " + n(static_cast<std::int64_t>(s.righe.size())) +
+                 " zone entries; a description holds at most " + n(massimo_montagne));
     }
     return s;
 }

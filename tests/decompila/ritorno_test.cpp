@@ -69,5 +69,56 @@ TEST(Ritorno, ScenarioIncorporato) {
     }
 }
 
+TEST(Ritorno, LineeGenerate) {
+    // Odd lengths among round ones: halves of cells, lengths just past a cell.
+    const std::int32_t lunghezze[] = {1000,   1025,   1075,   1999,   2500,   3333,   5000,   7777,   10000,
+                                      12345,  20001,  31415,  50000,  65536,  93000,  93025,  93075,  99999,
+                                      123457, 150000, 199999, 250000, 333333, 500000, 654321, 777777, 999950,
+                                      1000000};
+    int provati = 0, identici = 0;
+    for (std::int32_t l : lunghezze) {
+        const banco::ScenarioGenerato g = banco::genera_scenario(l);
+        const Esito e = ritorno(g.linea, g.treno, 1);
+        ++provati;
+        if (e.esatto) ++identici;
+        EXPECT_TRUE(e.esatto) << l << " m: " << (e.problemi.empty() ? "" : e.problemi.front());
+    }
+    std::printf("generated lines: %d tried, %d identical\n", provati, identici);
+}
+
+// The fuzz corpora's inputs as their targets split them: line text, 0x00,
+// train text, 0x00, options (first byte odd: no plan). Those that compile
+// clean must come back byte for byte.
+TEST(Ritorno, CorporaDiFuzz) {
+    namespace fs = std::filesystem;
+    int provati = 0, puliti = 0, identici = 0;
+    for (const char* cartella : {"lettura", "compila"}) {
+        const fs::path dir = fs::path(COMPATTATORE_SORGENTI) / "fuzz" / "corpus" / cartella;
+        if (!fs::is_directory(dir)) continue;
+        for (const auto& f : fs::directory_iterator(dir)) {
+            std::ifstream in(f.path(), std::ios::binary);
+            const std::string dati((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            const std::size_t a = dati.find('\0');
+            if (a == std::string::npos) continue;  // no train text
+            const std::string linea = dati.substr(0, a);
+            std::string treno = dati.substr(a + 1);
+            std::int32_t j = 1;
+            if (const std::size_t b = treno.find('\0'); b != std::string::npos) {
+                const std::string opzioni = treno.substr(b + 1);
+                if (!opzioni.empty() && (static_cast<unsigned char>(opzioni[0]) & 1) != 0) j = 0;
+                treno.resize(b);
+            }
+            ++provati;
+            const Compilato c = compila_testi(linea, treno, percorso_prova, treno_prova, j);
+            if (c.rifiutato || c.arresto != 0 || c.percorso_assente) continue;
+            ++puliti;
+            const Esito e = ritorno(linea, treno, j);
+            if (e.esatto) ++identici;
+            EXPECT_TRUE(e.esatto) << f.path() << ": " << (e.problemi.empty() ? "" : e.problemi.front());
+        }
+    }
+    std::printf("fuzz corpora: %d tried, %d compile clean, %d identical\n", provati, puliti, identici);
+}
+
 }  // namespace
 }  // namespace compattatore::decompila
