@@ -27,6 +27,9 @@
 
 namespace compattatore::cli {
 
+int comando_decompile(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err);
+int comando_fmt(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err);
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -43,6 +46,8 @@ constexpr const char* aiuto_generale =
     "  export DIR           write the built-in scenario's descriptions and documents\n"
     "  inspect FILE...      check compiled files and report what they hold\n"
     "  plot LINE TRAIN      draw the line's map and profiles as an SVG file\n"
+    "  decompile FILE...    write the descriptions that compile to the given files\n"
+    "  fmt FILE...          put descriptions into the canonical layout\n"
     "\n"
     "Options:\n"
     "  --help               show this help, or a command's with COMMAND --help\n"
@@ -274,6 +279,8 @@ int esegui(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
         if (comando == "export") return esporta_comando(a, out);
         if (comando == "inspect") return comando_inspect(a, out, err);
         if (comando == "plot") return comando_plot(a, out, err);
+        if (comando == "decompile") return comando_decompile(a, out, err);
+        if (comando == "fmt") return comando_fmt(a, out, err);
         throw ErroreUso("unknown command " + comando);
     } catch (const ErroreUso& e) {
         err << "compattatore-cli: " << e.what() << "\nTry 'compattatore-cli --help'.\n";
