@@ -13,6 +13,7 @@
 #include "describe/dati_linea.hpp"
 #include "describe/dati_treno.hpp"
 #include "describe/identita.hpp"
+#include "decompila/formatta.hpp"
 #include "output/decodifica.hpp"
 
 #ifndef COMPATTATORE_SORGENTI
@@ -62,7 +63,22 @@ Esito ritorno(std::string_view linea, std::string_view treno, std::int32_t j) {
     return e;
 }
 
+// fmt on both texts: idempotent, and the formatted texts compile to the same
+// bytes with the same status as the originals.
+bool formato_fedele(std::string_view linea, std::string_view treno, std::int32_t j) {
+    const Formattato fl = formatta(linea, TipoDescrizione::linea);
+    const Formattato ft = formatta(treno, TipoDescrizione::treno);
+    EXPECT_EQ(formatta(fl.testo, TipoDescrizione::linea).testo, fl.testo);
+    EXPECT_EQ(formatta(ft.testo, TipoDescrizione::treno).testo, ft.testo);
+    const Compilato a = compila_testi(linea, treno, percorso_prova, treno_prova, j);
+    const Compilato b = compila_testi(fl.testo, ft.testo, percorso_prova, treno_prova, j);
+    const bool uguale = a.stesso_esito(b) && serializza(a.scenario) == serializza(b.scenario);
+    EXPECT_TRUE(uguale);
+    return uguale;
+}
+
 TEST(Ritorno, ScenarioIncorporato) {
+    EXPECT_TRUE(formato_fedele(testo_linea(), testo_treno(), 1));
     for (std::int32_t j : {1, 0}) {
         const Esito e = ritorno(testo_linea(), testo_treno(), j);
         EXPECT_TRUE(e.esatto) << (e.problemi.empty() ? "" : e.problemi.front());
@@ -75,15 +91,17 @@ TEST(Ritorno, LineeGenerate) {
                                       12345,  20001,  31415,  50000,  65536,  93000,  93025,  93075,  99999,
                                       123457, 150000, 199999, 250000, 333333, 500000, 654321, 777777, 999950,
                                       1000000};
-    int provati = 0, identici = 0;
+    int provati = 0, identici = 0, formati = 0;
     for (std::int32_t l : lunghezze) {
         const banco::ScenarioGenerato g = banco::genera_scenario(l);
         const Esito e = ritorno(g.linea, g.treno, 1);
         ++provati;
         if (e.esatto) ++identici;
+        if (formato_fedele(g.linea, g.treno, 1)) ++formati;
         EXPECT_TRUE(e.esatto) << l << " m: " << (e.problemi.empty() ? "" : e.problemi.front());
     }
-    std::printf("generated lines: %d tried, %d identical\n", provati, identici);
+    std::printf("generated lines: %d tried, %d identical; fmt: %d identical in bytes and status\n", provati,
+                identici, formati);
 }
 
 // The fuzz corpora's inputs as their targets split them: line text, 0x00,
@@ -91,7 +109,7 @@ TEST(Ritorno, LineeGenerate) {
 // clean must come back byte for byte.
 TEST(Ritorno, CorporaDiFuzz) {
     namespace fs = std::filesystem;
-    int provati = 0, puliti = 0, identici = 0;
+    int provati = 0, puliti = 0, identici = 0, formati = 0;
     for (const char* cartella : {"lettura", "compila"}) {
         const fs::path dir = fs::path(COMPATTATORE_SORGENTI) / "fuzz" / "corpus" / cartella;
         if (!fs::is_directory(dir)) continue;
@@ -109,6 +127,7 @@ TEST(Ritorno, CorporaDiFuzz) {
                 treno.resize(b);
             }
             ++provati;
+            if (formato_fedele(linea, treno, j)) ++formati;
             const Compilato c = compila_testi(linea, treno, percorso_prova, treno_prova, j);
             if (c.rifiutato || c.arresto != 0 || c.percorso_assente) continue;
             ++puliti;
@@ -117,7 +136,8 @@ TEST(Ritorno, CorporaDiFuzz) {
             EXPECT_TRUE(e.esatto) << f.path() << ": " << (e.problemi.empty() ? "" : e.problemi.front());
         }
     }
-    std::printf("fuzz corpora: %d tried, %d compile clean, %d identical\n", provati, puliti, identici);
+    std::printf("fuzz corpora: %d tried, %d compile clean, %d identical; fmt: %d of %d identical in bytes and status\n",
+                provati, puliti, identici, formati, provati);
 }
 
 }  // namespace
