@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
         verifica(static_cast<bool>(plan), "the plan of a clean compile decodes");
         t.planimetria = plan.tabella();
     }
-    const Decompilato d = decompila(t);
+    const Decompilato d = decompila::decompila(t);
     verifica(d.esatto(), "the files of a clean compile decompile exactly");
     const Compilato r = compila_testi(d.linea, d.treno, d.nome_percorso, d.numero_treno, j);
     verifica(!r.rifiutato && r.arresto == 0, "the decompiled texts compile clean");
