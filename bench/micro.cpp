@@ -8,6 +8,10 @@
 #include <string>
 
 #include "bench/genera_scenario.hpp"
+#include "decompila/decompila.hpp"
+#include "formato/file_percorso.hpp"
+#include "formato/file_planimetria.hpp"
+#include "formato/file_voci.hpp"
 #include "describe/dati_linea.hpp"
 #include "describe/dati_treno.hpp"
 #include "driver/base/stampa.hpp"
@@ -147,6 +151,33 @@ void CompilaPerMetro(benchmark::State& stato) {
     stato.counters["ns_per_metro_tracciato"] = per_metro(static_cast<double>(stato.range(0) + prolungamento));
 }
 BENCHMARK(CompilaPerMetro)->Arg(10000)->Arg(30000)->Arg(100000)->Arg(300000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// A compile with its three files in memory, beside the decompile of those
+// files (the decoded tables back to texts, with the compile that proves
+// them).
+void CompilaConFile(benchmark::State& stato) {
+    const ScenarioGenerato g = scenario_di(stato.range(0));
+    for (auto _ : stato) {
+        const decompila::Compilato c = decompila::compila_testi(g.linea, g.treno, "Banco", "1", 1);
+        benchmark::DoNotOptimize(decompila::serializza(c.scenario).planimetria.size());
+    }
+}
+BENCHMARK(CompilaConFile)->Arg(0)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+void Decompila(benchmark::State& stato) {
+    const ScenarioGenerato g = scenario_di(stato.range(0));
+    const decompila::Byte b = decompila::serializza(decompila::compila_testi(g.linea, g.treno, "Banco", "1", 1).scenario);
+    decompila::Tabelle t;
+    t.voci = decodifica_voci(b.voci).tabella();
+    t.percorso = decodifica_percorso(b.percorso).tabella();
+    t.planimetria = decodifica_planimetria(b.planimetria).tabella();
+    for (auto _ : stato) {
+        const decompila::Decompilato d = decompila::decompila(t);
+        if (!d.esatto()) stato.SkipWithError("the decompile is not exact");
+        benchmark::DoNotOptimize(d.linea.size());
+    }
+}
+BENCHMARK(Decompila)->Arg(0)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace compattatore::banco

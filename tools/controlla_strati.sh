@@ -20,15 +20,16 @@ readers     | readers                        | model
 output      | output                         | readers formato model
 driver_base | driver/base                    | formato model
 testi       | describe documents             | driver_base formato model
+decompila   | decompila                      | output formato model
 driver      | driver                         | output testi driver_base
 platform    | platform                       | driver_base
 programma   | platform/*/main_*              | platform driver
 guida       | guida                          |
 lsp         | lsp                            | output guida formato model
-cli         | cli                            | platform driver lsp guida
+cli         | cli                            | platform driver lsp guida decompila
 genera      | bench/genera_scenario.*        |
-bench       | bench                          | genera driver lsp
-fuzz        | fuzz                           | driver lsp
+bench       | bench                          | genera driver lsp decompila
+fuzz        | fuzz                           | driver lsp decompila
 '
 
 declare -A usa=()      # layer -> the layers it uses directly
