@@ -20,6 +20,7 @@
 #include "output/compila.hpp"
 #include "output/file_binari.hpp"
 #include "platform/ambiente_file.hpp"
+#include "platform/insieme_file.hpp"
 
 #ifndef COMPATTATORE_VERSIONE
 #define COMPATTATORE_VERSIONE "0"
@@ -88,14 +89,32 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A folder of files with no window: the text writers of the program write
-// through it.
-class AmbienteCartella final : public AmbienteFile {
+// A folder whose text files are gathered in memory by sostituisci and
+// written as one set by sostituisci_tutti.
+class AmbienteRaccolta final : public AmbienteFile {
 public:
     using AmbienteFile::AmbienteFile;
     void mostra_finestra() override {}
     std::int32_t mostra_messaggio(std::string_view) override { return 1; }
     void segnala_guasto(std::string_view) override {}
+    void sostituisci(const std::string& nome, const std::function<void(Uscita&)>& contenuto) override {
+        UscitaMemoria u;
+        contenuto(u);
+        testi_.emplace_back(nome, std::move(u.byte));
+    }
+    void sostituisci_tutti() {
+        std::vector<std::string> nomi;
+        std::vector<FileInsieme> insieme;
+        for (const auto& [nome, byte] : testi_) {
+            nomi.push_back(nome);
+            insieme.push_back({nome, [&byte = byte](Uscita& u) { u.scrivi(byte.data(), byte.size()); }});
+        }
+        verifica_nomi(nomi);
+        sostituisci_insieme(insieme);
+    }
+
+private:
+    std::vector<std::pair<std::string, std::string>> testi_;
 };
 
 struct Opzioni {
@@ -188,6 +207,15 @@ int compila_comando(const std::vector<std::string>& a, bool scrivi, std::ostream
     const fs::path percorso_linea = o.posizionali[0];
     const fs::path percorso_treno = o.posizionali[1];
     const Identita id = identita(o, percorso_linea, percorso_treno);
+    const fs::path cartella = o.cartella ? fs::path(*o.cartella) : fs::path(".");
+    if (scrivi) {
+        // A name the folder cannot hold is refused before anything is read or written.
+        std::vector<std::string> nomi;
+        for (const File f : {File::planimetria, File::voci, File::percorso}) {
+            if (f != File::planimetria || !o.senza_planimetria) nomi.push_back(nome_file(f, id.nome_percorso, id.numero_treno));
+        }
+        verifica_nomi(cartella, nomi);
+    }
     const std::string linea = leggi_ingresso(percorso_linea);
     const std::string treno = leggi_ingresso(percorso_treno);
 
@@ -207,17 +235,18 @@ int compila_comando(const std::vector<std::string>& a, bool scrivi, std::ostream
 
     const bool scrivibile = esito.arresto == 0 && !esito.percorso_assente && (!r.rifiutato || o.prosegui);
     if (scrivi && scrivibile) {
-        const fs::path cartella = o.cartella ? fs::path(*o.cartella) : fs::path(".");
-        auto scrivi_file = [&](File f, const std::function<void(Uscita&)>& contenuto) {
-            const fs::path p = cartella / nome_file(f, s.nome_percorso, s.numero_treno);
-            sostituisci_file(p, contenuto);
-            r.file_scritti.push_back(p.string());
-        };
+        // One set: all three are written before any is replaced.
+        std::vector<FileInsieme> binari;
         if (s.scrivi_linea != 0) {
-            scrivi_file(File::planimetria, [&](Uscita& u) { scrivi_planimetria(s.planimetria, u); });
+            binari.push_back({nome_file(File::planimetria, s.nome_percorso, s.numero_treno),
+                              [&](Uscita& u) { scrivi_planimetria(s.planimetria, u); }});
         }
-        scrivi_file(File::voci, [&](Uscita& u) { scrivi_voci(s.voci, u); });
-        scrivi_file(File::percorso, [&](Uscita& u) { scrivi_percorso(s.percorso, u); });
+        binari.push_back({nome_file(File::voci, s.nome_percorso, s.numero_treno),
+                          [&](Uscita& u) { scrivi_voci(s.voci, u); }});
+        binari.push_back({nome_file(File::percorso, s.nome_percorso, s.numero_treno),
+                          [&](Uscita& u) { scrivi_percorso(s.percorso, u); }});
+        sostituisci_insieme(cartella, binari);
+        for (const FileInsieme& f : binari) r.file_scritti.push_back((cartella / f.nome).string());
     }
 
     if (o.json) {
@@ -246,12 +275,14 @@ int esporta_comando(const std::vector<std::string>& a, std::ostream& out) {
     std::error_code ec;
     fs::create_directories(cartella, ec);
     if (ec) throw std::runtime_error("cannot create " + cartella.string() + ": " + ec.message());
-    AmbienteCartella ambiente(cartella);
-    dati_linea(ambiente, nome_percorso_incorporato, numero_treno_incorporato);
-    dati_treno(ambiente, nome_percorso_incorporato, numero_treno_incorporato);
-    dati_note(ambiente, nome_percorso_incorporato, numero_treno_incorporato);
-    dati_rallentamenti(ambiente, nome_percorso_incorporato, numero_treno_incorporato);
-    dati_scheda(ambiente, nome_percorso_incorporato, numero_treno_incorporato);
+    // The five texts are one set: gathered in memory, then replaced as a whole.
+    AmbienteRaccolta raccolta(cartella);
+    dati_linea(raccolta, nome_percorso_incorporato, numero_treno_incorporato);
+    dati_treno(raccolta, nome_percorso_incorporato, numero_treno_incorporato);
+    dati_note(raccolta, nome_percorso_incorporato, numero_treno_incorporato);
+    dati_rallentamenti(raccolta, nome_percorso_incorporato, numero_treno_incorporato);
+    dati_scheda(raccolta, nome_percorso_incorporato, numero_treno_incorporato);
+    raccolta.sostituisci_tutti();
     return esito_pulito;
 }
 
