@@ -72,13 +72,15 @@ Identita identita_di(std::string_view comando, const Argomenti& a, const fs::pat
     return id;
 }
 
-Compilazione carica_descrizioni(std::string_view comando, const Argomenti& a, int scrivi_linea) {
+Compilazione carica_descrizioni(std::string_view comando, const Argomenti& a, int scrivi_linea,
+                                const std::function<void(const Identita&)>& prima_di_leggere) {
     const fs::path percorso_linea = a.posizionali.at(0);
     const fs::path percorso_treno = a.posizionali.at(1);
     // A missing or unreadable input is told as such before any question of naming.
     verifica_ingresso(percorso_linea);
     verifica_ingresso(percorso_treno);
     const Identita id = identita_di(comando, a, percorso_linea, percorso_treno);
+    if (prima_di_leggere) prima_di_leggere(id);
     const std::string linea = leggi_ingresso(percorso_linea, massimo_descrizione);
     const std::string treno = leggi_ingresso(percorso_treno, massimo_descrizione);
 

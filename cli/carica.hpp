@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -66,6 +67,9 @@ struct Compilazione {
 
 // Loads and compiles the descriptions named by the first two positionals of
 // a (which the caller has counted), with the plan when scrivi_linea is 1.
-Compilazione carica_descrizioni(std::string_view comando, const Argomenti& a, int scrivi_linea);
+// prima_di_leggere, when given, runs once the identity is known and before
+// anything is read (compile checks there that the folder can hold the names).
+Compilazione carica_descrizioni(std::string_view comando, const Argomenti& a, int scrivi_linea,
+                                const std::function<void(const Identita&)>& prima_di_leggere = {});
 
 }  // namespace compattatore::cli

@@ -11,6 +11,7 @@
 #include "formato/file_planimetria.hpp"
 #include "formato/file_voci.hpp"
 #include "platform/ambiente_file.hpp"
+#include "platform/insieme_file.hpp"
 
 namespace compattatore::cli {
 
@@ -34,26 +35,42 @@ constexpr Opzione opzioni_compile[] = {
 
 constexpr Opzione opzioni_check[] = {opzione_percorso, opzione_treno, opzione_senza_planimetria, opzione_json};
 
-// Writes the plan (when there is one), entry and track files into cartella.
+// The names of the binary files a compile writes.
+std::vector<std::string> nomi_binari(const Identita& id, bool con_planimetria) {
+    std::vector<std::string> nomi;
+    if (con_planimetria) nomi.push_back(nome_file(File::planimetria, id.nome_percorso, id.numero_treno));
+    nomi.push_back(nome_file(File::voci, id.nome_percorso, id.numero_treno));
+    nomi.push_back(nome_file(File::percorso, id.nome_percorso, id.numero_treno));
+    return nomi;
+}
+
+// Writes the plan (when there is one), entry and track files into cartella
+// as one set: all three are written before any is replaced.
 void scrivi_binari(const Scenario& s, const fs::path& cartella, Rapporto& r) {
-    auto scrivi_file = [&](File f, const std::function<void(Uscita&)>& contenuto) {
-        const fs::path p = cartella / nome_file(f, s.nome_percorso, s.numero_treno);
-        sostituisci_file(p, contenuto);
-        r.file_scritti.push_back(p.string());
-    };
+    std::vector<FileInsieme> binari;
     if (s.scrivi_linea != 0) {
-        scrivi_file(File::planimetria, [&](Uscita& u) { scrivi_planimetria(s.planimetria, u); });
+        binari.push_back({nome_file(File::planimetria, s.nome_percorso, s.numero_treno),
+                          [&](Uscita& u) { scrivi_planimetria(s.planimetria, u); }});
     }
-    scrivi_file(File::voci, [&](Uscita& u) { scrivi_voci(s.voci, u); });
-    scrivi_file(File::percorso, [&](Uscita& u) { scrivi_percorso(s.percorso, u); });
+    binari.push_back({nome_file(File::voci, s.nome_percorso, s.numero_treno),
+                      [&](Uscita& u) { scrivi_voci(s.voci, u); }});
+    binari.push_back({nome_file(File::percorso, s.nome_percorso, s.numero_treno),
+                      [&](Uscita& u) { scrivi_percorso(s.percorso, u); }});
+    sostituisci_insieme(cartella, binari);
+    for (const FileInsieme& f : binari) r.file_scritti.push_back((cartella / f.nome).string());
 }
 
 int compila_o_verifica(std::string_view comando, bool scrivi, const Argomenti& a, std::ostream& out,
                        std::ostream& err) {
     if (a.posizionali.size() != 2) throw ErroreUso(std::string(comando), std::string(comando) + " needs LINE and TRAIN");
-    Compilazione c = carica_descrizioni(comando, a, a.ha("--no-plan") ? 0 : 1);
+    const fs::path cartella = a.valore("-o").value_or(".");
+    const bool con_planimetria = !a.ha("--no-plan");
+    // A name the folder cannot hold is refused before anything is read or written.
+    const auto verifica = [&](const Identita& id) { verifica_nomi(cartella, nomi_binari(id, con_planimetria)); };
+    Compilazione c = carica_descrizioni(comando, a, con_planimetria ? 1 : 0,
+                                        scrivi ? std::function<void(const Identita&)>(verifica) : nullptr);
     const bool scrivibile = c.tabelle_complete() && (!c.rapporto.rifiutato || a.ha("--keep-going"));
-    if (scrivi && scrivibile) scrivi_binari(c.scenario, a.valore("-o").value_or("."), c.rapporto);
+    if (scrivi && scrivibile) scrivi_binari(c.scenario, cartella, c.rapporto);
     if (a.ha("--json")) {
         stampa_json(c.rapporto, out);
     } else {

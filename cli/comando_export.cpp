@@ -1,6 +1,7 @@
 // export: the built-in scenario's descriptions and documents, written by the
 // program's own text writers into a folder.
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <system_error>
 
@@ -13,6 +14,7 @@
 #include "documents/dati_rallentamenti.hpp"
 #include "documents/dati_scheda.hpp"
 #include "platform/ambiente_file.hpp"
+#include "platform/insieme_file.hpp"
 
 namespace compattatore::cli {
 
@@ -20,14 +22,32 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A folder of files with no window: the text writers of the program write
-// through it.
-class AmbienteCartella final : public AmbienteFile {
+// A folder whose text files are gathered in memory by sostituisci and
+// written as one set by sostituisci_tutti.
+class AmbienteRaccolta final : public AmbienteFile {
 public:
     using AmbienteFile::AmbienteFile;
     void mostra_finestra() override {}
     std::int32_t mostra_messaggio(std::string_view) override { return 1; }
     void segnala_guasto(std::string_view) override {}
+    void sostituisci(const std::string& nome, const std::function<void(Uscita&)>& contenuto) override {
+        UscitaMemoria u;
+        contenuto(u);
+        testi_.emplace_back(nome, std::move(u.byte));
+    }
+    void sostituisci_tutti() {
+        std::vector<std::string> nomi;
+        std::vector<FileInsieme> insieme;
+        for (const auto& [nome, byte] : testi_) {
+            nomi.push_back(nome);
+            insieme.push_back({nome, [&byte = byte](Uscita& u) { u.scrivi(byte.data(), byte.size()); }});
+        }
+        verifica_nomi(nomi);
+        sostituisci_insieme(insieme);
+    }
+
+private:
+    std::vector<std::pair<std::string, std::string>> testi_;
 };
 
 int esegui_export(const Argomenti& a, std::ostream&, std::ostream&) {
@@ -39,12 +59,14 @@ int esegui_export(const Argomenti& a, std::ostream&, std::ostream&) {
     }
     fs::create_directories(cartella, ec);
     if (ec) throw std::runtime_error("cannot create " + cartella.string() + ": " + ec.message());
-    AmbienteCartella ambiente(cartella);
-    dati_linea(ambiente, nome_percorso_incorporato, numero_treno_incorporato);
-    dati_treno(ambiente, nome_percorso_incorporato, numero_treno_incorporato);
-    dati_note(ambiente, nome_percorso_incorporato, numero_treno_incorporato);
-    dati_rallentamenti(ambiente, nome_percorso_incorporato, numero_treno_incorporato);
-    dati_scheda(ambiente, nome_percorso_incorporato, numero_treno_incorporato);
+    // The five texts are one set: gathered in memory, then replaced as a whole.
+    AmbienteRaccolta raccolta(cartella);
+    dati_linea(raccolta, nome_percorso_incorporato, numero_treno_incorporato);
+    dati_treno(raccolta, nome_percorso_incorporato, numero_treno_incorporato);
+    dati_note(raccolta, nome_percorso_incorporato, numero_treno_incorporato);
+    dati_rallentamenti(raccolta, nome_percorso_incorporato, numero_treno_incorporato);
+    dati_scheda(raccolta, nome_percorso_incorporato, numero_treno_incorporato);
+    raccolta.sostituisci_tutti();
     return esito_pulito;
 }
 

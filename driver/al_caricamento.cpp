@@ -1,5 +1,7 @@
 #include "driver/al_caricamento.hpp"
 
+#include <vector>
+
 #include "describe/dati_linea.hpp"
 #include "describe/dati_treno.hpp"
 #include "describe/identita.hpp"
@@ -18,6 +20,32 @@ std::string messaggio_errore(std::string_view a) { return " Errore n. " + std::s
 
 void errore(std::string_view a) { throw ArrestoNumerato(std::string(a)); }
 
+namespace {
+
+
+// Every name the run writes, in the order it writes them.
+std::vector<std::string> nomi_della_corsa(const Scenario& s) {
+    std::vector<std::string> nomi;
+    for (const File f : {File::descrizione_linea, File::descrizione_treno, File::note, File::rallentamenti,
+                         File::scheda_treno, File::planimetria, File::voci, File::percorso}) {
+        nomi.push_back(nome_file(f, s.nome_percorso, s.numero_treno));
+    }
+    return nomi;
+}
+
+// The description texts are transient: a run that stops early must not leave
+// them behind. The run has failed already; a failure to delete adds nothing.
+void elimina_descrizioni(Ambiente& a, const Scenario& s) {
+    for (const File f : {File::descrizione_linea, File::descrizione_treno}) {
+        try {
+            a.elimina(nome_file(f, s.nome_percorso, s.numero_treno));
+        } catch (const std::exception&) {
+        }
+    }
+}
+
+}  // namespace
+
 void memorizza_percorso(Ambiente& a, Scenario& s, std::int32_t j) {
     const std::string nome_linea = nome_file(File::descrizione_linea, s.nome_percorso, s.numero_treno);
     const std::string nome_treno = nome_file(File::descrizione_treno, s.nome_percorso, s.numero_treno);
@@ -35,15 +63,22 @@ void memorizza_percorso(Ambiente& a, Scenario& s, std::int32_t j) {
     // A track that was never sized has no files to write: stop with the
     // status that says why, rather than write files of nothing.
     if (esito.percorso_assente) errore(std::to_string(numero(s.codice_errore)));
+    // The run wrote the train description itself: when it is gone by the
+    // time it is read (another process took it), the entry file would hold
+    // no stations. Stop with the status of a missing text instead.
+    if (!treno) errore(std::to_string(numero(Stato::guasto_lettura)));
 
+    // The three files are one set: all are written before any is replaced.
+    std::vector<FileInsieme> binari;
     if (s.scrivi_linea != 0) {
-        a.sostituisci(nome_file(File::planimetria, s.nome_percorso, s.numero_treno),
-                      [&](Uscita& u) { scrivi_planimetria(s.planimetria, u); });
+        binari.push_back({nome_file(File::planimetria, s.nome_percorso, s.numero_treno),
+                          [&](Uscita& u) { scrivi_planimetria(s.planimetria, u); }});
     }
-    a.sostituisci(nome_file(File::voci, s.nome_percorso, s.numero_treno),
-                  [&](Uscita& u) { scrivi_voci(s.voci, u); });
-    a.sostituisci(nome_file(File::percorso, s.nome_percorso, s.numero_treno),
-                  [&](Uscita& u) { scrivi_percorso(s.percorso, u); });
+    binari.push_back({nome_file(File::voci, s.nome_percorso, s.numero_treno),
+                      [&](Uscita& u) { scrivi_voci(s.voci, u); }});
+    binari.push_back({nome_file(File::percorso, s.nome_percorso, s.numero_treno),
+                      [&](Uscita& u) { scrivi_percorso(s.percorso, u); }});
+    a.sostituisci_insieme(binari);
 }
 
 int al_caricamento(Ambiente& a) {
@@ -52,6 +87,8 @@ int al_caricamento(Ambiente& a) {
     s.numero_treno = numero_treno_incorporato;
     a.mostra_finestra();
     try {
+        // A name the folder cannot hold is refused before anything is written.
+        a.verifica_nomi(nomi_della_corsa(s));
         dati_linea(a, s.nome_percorso, s.numero_treno);
         dati_treno(a, s.nome_percorso, s.numero_treno);
         dati_note(a, s.nome_percorso, s.numero_treno);
@@ -60,10 +97,12 @@ int al_caricamento(Ambiente& a) {
         memorizza_percorso(a, s, 1);
         return uscita_normale;
     } catch (const ArrestoNumerato& arresto) {
+        elimina_descrizioni(a, s);
         const std::int32_t risposta = a.mostra_messaggio(arresto.what());
         static_cast<void>(risposta);  // one OK button: nothing reads the answer
         return uscita_errore_numerato;
     } catch (const std::exception& guasto) {
+        elimina_descrizioni(a, s);
         a.segnala_guasto(guasto.what());
         return uscita_guasto;
     }

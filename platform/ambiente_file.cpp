@@ -1,7 +1,8 @@
 #include "platform/ambiente_file.hpp"
 
+#include "platform/insieme_file.hpp"
+
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <stdexcept>
@@ -10,8 +11,6 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
-#include <process.h>
-#include <share.h>
 #include <sys/stat.h>
 #else
 #include <fcntl.h>
@@ -30,42 +29,6 @@ std::string perche(int errore) { return std::generic_category().message(errore);
 [[noreturn]] void fallisce(const std::string& cosa, const fs::path& p, int errore) {
     throw std::runtime_error("cannot " + cosa + " " + p.string() + ": " + perche(errore));
 }
-
-// A descriptor of the C runtime: open/write/close on POSIX, their
-// underscored twins on Windows.
-#ifdef _WIN32
-int chiudi(int d) { return ::_close(d); }
-#else
-int chiudi(int d) { return ::close(d); }
-#endif
-
-// Writes straight to the descriptor: the writer in front of it buffers
-// already, so each chunk is one system call. Every failure of the file system
-// (a full disk, a file-size limit, an I/O error) is seen on the call that
-// meets it.
-class UscitaFile final : public Uscita {
-public:
-    UscitaFile(int d, const fs::path& bersaglio) : d_(d), bersaglio_(bersaglio) {}
-    void scrivi(const char* dati, std::size_t n) override {
-        while (n > 0) {
-#ifdef _WIN32
-            constexpr std::size_t blocco_massimo = std::size_t{1} << 30;  // _write counts in an unsigned int
-            const int scritti = ::_write(d_, dati, static_cast<unsigned>(std::min(n, blocco_massimo)));
-#else
-            const ssize_t scritti = ::write(d_, dati, n);
-            if (scritti < 0 && errno == EINTR) continue;
-#endif
-            if (scritti < 0) fallisce("write", bersaglio_, errno);
-            if (scritti == 0) fallisce("write", bersaglio_, ENOSPC);  // no progress: the device is full
-            dati += scritti;
-            n -= static_cast<std::size_t>(scritti);
-        }
-    }
-
-private:
-    int d_;
-    const fs::path& bersaglio_;
-};
 
 // The size of an open file when it is a regular file.
 std::optional<std::uintmax_t> dimensione_file_regolare(std::FILE* f) {
@@ -99,73 +62,10 @@ std::FILE* apri_lettura(const fs::path& p) {
 #endif
 }
 
-// Creates a new file for writing and returns its descriptor, or -1 with
-// errno set; fails (EEXIST) when the name exists, so it never writes through
-// another file or a link.
-int crea_nuovo(const fs::path& p) {
-#ifdef _WIN32
-    int d = -1;
-    const errno_t errore =
-        ::_wsopen_s(&d, p.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _SH_DENYNO, _S_IREAD | _S_IWRITE);
-    if (errore != 0) {
-        errno = errore;
-        return -1;
-    }
-    return d;
-#else
-    return ::open(p.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
-#endif
-}
-
-#ifdef _WIN32
-unsigned long numero_processo() { return static_cast<unsigned long>(::_getpid()); }
-#else
-unsigned long numero_processo() { return static_cast<unsigned long>(::getpid()); }
-#endif
-
-// Creates a new file next to the target, under a name no other file has: the
-// process number and a count of the names this process has tried. A run that
-// writes the same target at the same time has another process number; a
-// leftover of a killed run with the same number is passed over (EEXIST).
-int crea_temporaneo(const fs::path& percorso, fs::path& temporaneo) {
-    static std::atomic<std::uint32_t> tentati{0};
-    static const std::string processo = std::to_string(numero_processo());
-    int errore = 0;
-    for (int tentativo = 0; tentativo < 64; ++tentativo) {
-        temporaneo = percorso;
-        temporaneo += "." + processo + "-" + std::to_string(tentati.fetch_add(1)) + ".tmp~";
-        const int d = crea_nuovo(temporaneo);
-        if (d >= 0) return d;
-        errore = errno;
-        if (errore != EEXIST) break;
-    }
-    fallisce("write", percorso, errore);
-}
-
 }  // namespace
 
 void sostituisci_file(const fs::path& percorso, const std::function<void(Uscita&)>& contenuto) {
-    std::error_code ec;
-    if (fs::is_directory(percorso, ec)) {
-        throw std::runtime_error("cannot write " + percorso.string() + ": it is a folder");
-    }
-    fs::path temporaneo;
-    int d = crea_temporaneo(percorso, temporaneo);
-    try {
-        UscitaFile u(d, percorso);
-        contenuto(u);
-        const int chiuso = d;
-        d = -1;
-        if (chiudi(chiuso) != 0) fallisce("write", percorso, errno);
-        fs::rename(temporaneo, percorso, ec);
-        if (ec) throw std::runtime_error("cannot replace " + percorso.string() + ": " + ec.message());
-    } catch (...) {
-        // The write has failed already; a failure to close adds nothing.
-        if (d >= 0) static_cast<void>(chiudi(d));
-        std::error_code ignora;
-        fs::remove(temporaneo, ignora);
-        throw;
-    }
+    sostituisci_insieme(percorso.parent_path(), {FileInsieme{percorso.filename().string(), contenuto}});
 }
 
 std::optional<std::string> leggi_file(const fs::path& percorso, std::uintmax_t massimo) {
@@ -207,6 +107,12 @@ std::optional<std::string> leggi_file(const fs::path& percorso, std::uintmax_t m
     if (guasto) fallisce("read", percorso, errore);
     return byte;
 }
+
+void AmbienteFile::sostituisci_insieme(const std::vector<FileInsieme>& insieme) {
+    compattatore::sostituisci_insieme(cartella_, insieme);
+}
+
+void AmbienteFile::verifica_nomi(const std::vector<std::string>& nomi) { compattatore::verifica_nomi(cartella_, nomi); }
 
 void elimina_file(const fs::path& percorso) {
     std::error_code ec;

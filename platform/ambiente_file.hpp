@@ -5,7 +5,9 @@
 // A file is replaced by writing a temporary file in the same folder and
 // renaming it over the target, so a failure while writing
 // (a full disk, a file-size limit, a read-only folder) leaves the previous
-// file as it was, never a truncated one, and the temporary file is removed.
+// file as it was, never a truncated one, and the temporary file is removed;
+// a set of files is replaced as a whole in the same way
+// (platform/insieme_file.hpp).
 // A target that is a folder is refused before anything is written. A target
 // that is a symbolic link is replaced by the new file; the file it pointed
 // to is not written through. Nothing is forced to the disk: a crash of the
@@ -44,6 +46,8 @@ public:
     void sostituisci(const std::string& nome, const std::function<void(Uscita&)>& contenuto) override {
         sostituisci_file(cartella_ / nome, contenuto);
     }
+    void sostituisci_insieme(const std::vector<FileInsieme>& insieme) override;
+    void verifica_nomi(const std::vector<std::string>& nomi) override;
     std::optional<std::string> leggi(const std::string& nome) override { return leggi_file(cartella_ / nome); }
     void elimina(const std::string& nome) override { elimina_file(cartella_ / nome); }
 

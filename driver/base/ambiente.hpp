@@ -8,10 +8,17 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "formato/uscita.hpp"
 
 namespace compattatore {
+
+// One file of a set that is replaced as a whole: its name and what writes it.
+struct FileInsieme {
+    std::string nome;
+    std::function<void(Uscita&)> contenuto;
+};
 
 class Ambiente {
 public:
@@ -30,6 +37,13 @@ public:
     // file whole with what contenuto writes: either the new file is complete
     // or the old one is left as it was. Failures throw std::runtime_error.
     virtual void sostituisci(const std::string& nome, const std::function<void(Uscita&)>& contenuto) = 0;
+    // Replaces a set of files as a whole: every file is written completely
+    // before any is replaced; on a failure nothing more is replaced and the
+    // error says which files, if any, were replaced already.
+    virtual void sostituisci_insieme(const std::vector<FileInsieme>& insieme) = 0;
+    // Throws std::runtime_error, before anything is written, when one of
+    // these names cannot be written in the folder (too long for it).
+    virtual void verifica_nomi(const std::vector<std::string>& nomi) = 0;
     virtual std::optional<std::string> leggi(const std::string& nome) = 0;  // nullopt: no such file
     virtual void elimina(const std::string& nome) = 0;                       // a missing file is no error
 };

@@ -120,7 +120,62 @@ TEST(AlCaricamento, AFileThatCannotBeWrittenIsReportedAndStopsTheRun) {
         EXPECT_TRUE(a.eventi(Evento::Tipo::messaggio).empty());
         EXPECT_EQ(a.eventi(Evento::Tipo::sostituisci), primi(testi, k + 1));
         EXPECT_TRUE(a.eventi(Evento::Tipo::leggi).empty());
-        EXPECT_EQ(a.file[testi[k]], "earlier run");
+        // A document of an earlier run stays; the transient description
+        // texts, this run's and any left before, never do.
+        if (k >= 2) {
+            EXPECT_EQ(a.file[testi[k]], "earlier run");
+        }
+        EXPECT_FALSE(a.esiste(nome(File::descrizione_linea)));
+        EXPECT_FALSE(a.esiste(nome(File::descrizione_treno)));
+    }
+}
+
+TEST(AlCaricamento, ANumberedStopLeavesNoDescriptionText) {
+    AmbienteMemoria a;
+    a.prima_di_sostituire = [](const std::string& n) {
+        if (n == nome(File::scheda_treno)) errore("1250");
+    };
+    EXPECT_EQ(al_caricamento(a), uscita_errore_numerato);
+    EXPECT_FALSE(a.esiste(nome(File::descrizione_linea)));
+    EXPECT_FALSE(a.esiste(nome(File::descrizione_treno)));
+}
+
+// The train description is written by the run itself: when it is gone by the
+// time it is read, the run stops with the status of a missing text rather
+// than write an entry file without stations.
+TEST(AlCaricamento, ATrainDescriptionThatVanishesStopsWithNumberedError25) {
+    AmbienteMemoria a;
+    a.scrittura_persa.insert(nome(File::descrizione_treno));
+    const std::vector<std::string> binari = {nome(File::planimetria), nome(File::voci), nome(File::percorso)};
+    for (const std::string& b : binari) a.file[b] = "earlier run";
+
+    EXPECT_EQ(al_caricamento(a), uscita_errore_numerato);
+
+    EXPECT_EQ(a.eventi(Evento::Tipo::messaggio), std::vector<std::string>{" Errore n. 25"});
+    for (const std::string& b : binari) EXPECT_EQ(a.file[b], "earlier run") << b;
+    EXPECT_FALSE(a.esiste(nome(File::descrizione_linea)));
+}
+
+TEST(AlCaricamento, ANameTooLongForTheFolderIsRefusedBeforeAnythingIsWritten) {
+    AmbienteMemoria a;
+    a.lunghezza_massima = nome(File::rallentamenti).size() - 1;
+    EXPECT_EQ(al_caricamento(a), uscita_guasto);
+    ASSERT_EQ(a.eventi(Evento::Tipo::guasto).size(), 1u);
+    EXPECT_NE(a.eventi(Evento::Tipo::guasto)[0].find(nome(File::rallentamenti)), std::string::npos);
+    EXPECT_TRUE(a.eventi(Evento::Tipo::sostituisci).empty());
+}
+
+// The three binary files are one set: a failure on any of them leaves all
+// three of the earlier run.
+TEST(AlCaricamento, AFailureOnAnyBinaryFileLeavesTheWholeEarlierSet) {
+    const std::vector<std::string> binari = {nome(File::planimetria), nome(File::voci), nome(File::percorso)};
+    for (const std::string& guasto : binari) {
+        SCOPED_TRACE(guasto);
+        AmbienteMemoria a;
+        for (const std::string& b : binari) a.file[b] = "earlier run";
+        a.scrittura_fallisce.insert(guasto);
+        EXPECT_EQ(al_caricamento(a), uscita_guasto);
+        for (const std::string& b : binari) EXPECT_EQ(a.file[b], "earlier run") << b;
     }
 }
 

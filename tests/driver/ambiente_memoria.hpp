@@ -24,7 +24,7 @@
 namespace compattatore::prova {
 
 struct Evento {
-    enum class Tipo { finestra, sostituisci, leggi, elimina, messaggio, guasto };
+    enum class Tipo { finestra, sostituisci, leggi, elimina, messaggio, guasto, verifica };
     Tipo tipo;
     std::string testo;  // the file name, or the text shown
 
@@ -66,6 +66,33 @@ public:
             return;
         }
         file[nome] = std::move(u.byte);
+    }
+
+    // A set is all or nothing here: every file is written, each logged as a
+    // replace, and only then are they all stored.
+    void sostituisci_insieme(const std::vector<FileInsieme>& insieme) override {
+        std::vector<std::pair<std::string, std::string>> scritti;
+        for (const FileInsieme& f : insieme) {
+            registro.push_back({Evento::Tipo::sostituisci, f.nome});
+            if (prima_di_sostituire) prima_di_sostituire(f.nome);
+            UscitaMemoria u;
+            f.contenuto(u);
+            if (scrittura_fallisce.count(f.nome) != 0) throw std::runtime_error("cannot write " + f.nome);
+            scritti.emplace_back(f.nome, std::move(u.byte));
+        }
+        for (auto& [nome, byte] : scritti) {
+            if (scrittura_persa.count(nome) != 0) file.erase(nome);
+            else file[nome] = std::move(byte);
+        }
+    }
+
+    // Names longer than this are refused, as a folder's limit would.
+    std::size_t lunghezza_massima = 255;
+    void verifica_nomi(const std::vector<std::string>& nomi) override {
+        registro.push_back({Evento::Tipo::verifica, ""});
+        for (const std::string& n : nomi) {
+            if (n.size() > lunghezza_massima) throw std::runtime_error("cannot write " + n + ": its name is too long");
+        }
     }
 
     std::optional<std::string> leggi(const std::string& nome) override {
