@@ -10,8 +10,8 @@ namespace {
 // blanks of indent.
 constexpr std::size_t colonna_sintesi = 21;
 
-constexpr std::array<const Comando*, 5> tabella{&comando_compile, &comando_check, &comando_export, &comando_inspect,
-                                                &comando_plot};
+constexpr std::array<const Comando*, 6> tabella{&comando_compile, &comando_check, &comando_export, &comando_inspect,
+                                                &comando_plot, &comando_view};
 
 }  // namespace
 

@@ -42,5 +42,6 @@ extern const Comando comando_check;
 extern const Comando comando_export;
 extern const Comando comando_inspect;
 extern const Comando comando_plot;
+extern const Comando comando_view;
 
 }  // namespace compattatore::cli

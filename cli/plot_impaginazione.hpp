@@ -33,7 +33,7 @@ struct Pannello {
 };
 inline constexpr Pannello mappa{60, 330};
 inline constexpr Pannello quota{440, 150};
-inline constexpr double banda_y = 592;  // gradient band under the elevation
+inline constexpr double banda_y = 597;  // gradient band under the elevation
 inline constexpr double banda_h = 18;
 inline constexpr Pannello velocita{640, 150};
 inline constexpr Pannello tratti{820, 66};  // mountain zones, cab signalling, progressives

@@ -25,7 +25,7 @@ std::optional<double> chilometri(std::string_view comando, const Argomenti& a, c
 void verifica(std::string_view comando, const Argomenti& a) {
     const std::string c(comando);
     const bool da_compilati = a.ha("--from-files");
-    if (!a.valore("-o")) throw ErroreUso(c, c + " needs -o FILE");
+    if (!a.valore("-o")) throw ErroreUso(c, c + " needs -o FILE" + (comando == "view" ? ".html" : ".svg"));
     if (da_compilati && a.posizionali.size() != 3) throw ErroreUso(c, c + " --from-files needs PLAN, ENTRY and TRACK");
     if (!da_compilati && a.posizionali.size() != 2) throw ErroreUso(c, c + " needs LINE and TRAIN");
     if (da_compilati && (a.ha(opzione_percorso.nome) || a.ha(opzione_treno.nome))) {
