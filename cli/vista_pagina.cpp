@@ -395,6 +395,7 @@ document.getElementById('search').addEventListener('keydown', ev => {
   if (!s || q === '') { found.textContent = 'no station named "' + q + '"'; return; }
   showAt(s.m, Math.min(v1 - v0, 5000));
 });
+document.getElementById('search').addEventListener('input', () => { document.getElementById('found').textContent = ''; });
 document.getElementById('title').textContent = D.route + ' \u2014 train ' + D.train + ', ' + km(D.line) + ' km of line';
 if (D.banner) { const b = document.getElementById('banner'); b.textContent = D.banner; b.style.display = 'block'; }
 drawMap();

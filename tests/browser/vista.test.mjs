@@ -175,8 +175,14 @@ test('view: hovering a feature shows what it is and its file:line; the search fi
   await pagina.press('#search', 'Enter');
   assert.match(await pagina.locator('#found').textContent(), /no station named/);
   if (process.env.VISTA_SCREENSHOT) {
+    // The whole line, the cursor on the profiles and a station's tooltip.
+    await pagina.fill('#search', '');
+    await pagina.locator('#search').blur();
     await pagina.keyboard.press('Home');
-    await pagina.mouse.move(700, 700);
+    const p = await pagina.locator('#profiles').boundingBox();
+    await pagina.mouse.move(p.x + p.width * 0.45, p.y + 80);
+    const b = await pagina.locator('#profiles [data-k="station"]').first().boundingBox();
+    await pagina.mouse.move(b.x + b.width / 2, b.y + b.height / 2);
     await pagina.screenshot({ path: process.env.VISTA_SCREENSHOT, fullPage: true });
   }
   await pagina.close();
