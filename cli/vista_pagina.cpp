@@ -52,7 +52,7 @@ function el(parent, name, attrs, text) {
 }
 const X = m => L + (m - v0) / (v1 - v0) * PW;
 const M = x => v0 + (x - L) / PW * (v1 - v0);
-const km = m => (m / 1000).toFixed(m % 1000 === 0 ? 0 : 3).replace(/\.?0+$/, '') || '0';
+const km = m => { const t = (m / 1000).toFixed(3); return t.replace(/\.?0+$/, '') || '0'; };
 function width(t, size) {
   let em = 0;
   for (const ch of t) {

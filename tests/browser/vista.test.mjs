@@ -129,6 +129,8 @@ test('view: wheel, keys and drag change the stretch in view; the cursor shows on
   await pagina.waitForSelector('body[data-ready="1"]');
   const dove = () => pagina.locator('#where').textContent();
   const intera = await dove();
+  assert.match(await pagina.locator('#title').textContent(), /, 1000 km of line$/);
+  assert.equal(intera, 'km 0 to 1007.05 of 1007.05');
   const box = await pagina.locator('#profiles').boundingBox();
   await pagina.mouse.move(box.x + box.width / 2, box.y + 80);
   await pagina.mouse.wheel(0, -400);
