@@ -19,22 +19,28 @@ double larghezza_etichetta(const std::string& utf8, double corpo, bool grassetto
     return em * corpo * (grassetto ? 1.12 : 1.0) + 2;
 }
 
-int Occupati::da_(double x) const { return static_cast<int>(std::floor(std::max(x, 0.0) / secchio)); }
+int Occupati::colonna(double x) {
+    return static_cast<int>(std::clamp(std::floor((x - x_min) / lato_x), 0.0, static_cast<double>(colonne - 1)));
+}
+int Occupati::riga(double y) {
+    return static_cast<int>(std::clamp(std::floor((y - y_min) / lato_y), 0.0, static_cast<double>(righe - 1)));
+}
 
 bool Occupati::libero(const Riquadro& r) const {
-    const int a = da_(r.x0), b = da_(r.x1);
-    for (int i = a; i <= b && i < static_cast<int>(secchi_.size()); ++i) {
-        for (const Riquadro& q : secchi_[static_cast<std::size_t>(i)]) {
-            if (q.tocca(r)) return false;
+    for (int i = colonna(r.x0); i <= colonna(r.x1); ++i) {
+        for (int j = riga(r.y0); j <= riga(r.y1); ++j) {
+            for (const Riquadro& q : celle_[static_cast<std::size_t>(j * colonne + i)]) {
+                if (q.tocca(r)) return false;
+            }
         }
     }
     return true;
 }
 
 void Occupati::occupa(const Riquadro& r) {
-    const int b = da_(r.x1);
-    if (b >= static_cast<int>(secchi_.size())) secchi_.resize(static_cast<std::size_t>(b) + 1);
-    for (int i = da_(r.x0); i <= b; ++i) secchi_[static_cast<std::size_t>(i)].push_back(r);
+    for (int i = colonna(r.x0); i <= colonna(r.x1); ++i) {
+        for (int j = riga(r.y0); j <= riga(r.y1); ++j) celle_[static_cast<std::size_t>(j * colonne + i)].push_back(r);
+    }
 }
 
 namespace {

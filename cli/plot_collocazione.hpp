@@ -21,17 +21,21 @@ struct Riquadro {
 // wide side: capitals and bold are counted wider than lower case.
 double larghezza_etichetta(const std::string& utf8, double corpo, bool grassetto);
 
-// The boxes already taken in one drawing, bucketed along x so that a query
-// looks at the boxes near it only.
+// The boxes already taken in one drawing, in a grid of cells so that a
+// query looks at the boxes near it only. Boxes beyond the grid's reach fall
+// into its edge cells: still found, only slower.
 class Occupati {
 public:
     bool libero(const Riquadro& r) const;
     void occupa(const Riquadro& r);
 
 private:
-    static constexpr double secchio = 64;  // px of x per bucket
-    std::vector<std::vector<Riquadro>> secchi_;
-    int da_(double x) const;
+    static constexpr double lato_x = 48, lato_y = 24;  // px of a cell
+    static constexpr double x_min = -400, y_min = -400;
+    static constexpr int colonne = 48, righe = 80;     // to 1904 x 1520 px
+    std::vector<std::vector<Riquadro>> celle_ = std::vector<std::vector<Riquadro>>(colonne * righe);
+    static int colonna(double x);
+    static int riga(double y);
 };
 
 // A strip of lanes for labels: lane k has its baseline at base + k x passo

@@ -400,6 +400,7 @@ document.getElementById('title').textContent = D.route + ' \u2014 train ' + D.tr
 if (D.banner) { const b = document.getElementById('banner'); b.textContent = D.banner; b.style.display = 'block'; }
 drawMap();
 render();
+document.body.setAttribute('data-ready-ms', String(Math.round(performance.now())));
 document.body.setAttribute('data-ready', '1');
 )JS";
 

@@ -107,7 +107,9 @@ for (const nome of ['emb', 'lungo']) {
   test(`view of the ${nome === 'emb' ? 'embedded scenario' : '1,000,000 m line'}: clean load, ready in time, no overlapping labels`, async () => {
     const { pagina, errori, richieste, t0 } = await apri(file[nome + '.html']);
     await pagina.waitForSelector('body[data-ready="1"]');
-    const pronta = (Date.now() - t0) / 1000;
+    // From the start of the navigation to the end of the first drawing, by the page's own clock.
+    const pronta = Number(await pagina.locator('body').getAttribute('data-ready-ms')) / 1000;
+    tempi['page loaded by the test ' + nome] = (Date.now() - t0) / 1000;
     tempi['page ready ' + nome] = pronta;
     assert.ok(pronta <= 1, `ready after ${pronta} s`);
     assert.deepEqual(errori, []);
