@@ -10,8 +10,9 @@ namespace {
 // blanks of indent.
 constexpr std::size_t colonna_sintesi = 21;
 
-constexpr std::array<const Comando*, 8> tabella{&comando_compile, &comando_check, &comando_export, &comando_inspect,
-                                                &comando_plot, &comando_decompile, &comando_fmt, &comando_lsp};
+constexpr std::array<const Comando*, 9> tabella{&comando_compile, &comando_check,     &comando_export,
+                                                &comando_inspect, &comando_plot,      &comando_view,
+                                                &comando_decompile, &comando_fmt,     &comando_lsp};
 
 }  // namespace
 

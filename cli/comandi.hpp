@@ -42,6 +42,7 @@ extern const Comando comando_check;
 extern const Comando comando_export;
 extern const Comando comando_inspect;
 extern const Comando comando_plot;
+extern const Comando comando_view;
 extern const Comando comando_decompile;
 extern const Comando comando_fmt;
 extern const Comando comando_lsp;

@@ -7,6 +7,7 @@
 #include "cli/comandi.hpp"
 #include "cli/file_scenario.hpp"
 #include "cli/plot.hpp"
+#include "cli/vista_dati.hpp"
 #include "platform/ambiente_file.hpp"
 
 namespace compattatore::cli {
@@ -20,43 +21,20 @@ constexpr Opzione opzioni_plot[] = {
     {opzione_percorso.nome, "", opzione_percorso.valore, "the route name, when LINE is not named ROUTE_linea.txt"},
     {opzione_treno.nome, "", opzione_treno.valore, "the train number, when TRAIN is not named ROUTE_NUMBER-.txt"},
     {"--from-files", "", "", "draw the plan, entry and track files given"},
+    {opzione_da.nome, "", opzione_da.valore, opzione_da.aiuto},
+    {opzione_a.nome, "", opzione_a.valore, opzione_a.aiuto},
 };
 
 void scrivi_svg(const fs::path& p, const std::string& svg) {
     sostituisci_file(p, [&](Uscita& u) { u.scrivi(svg.data(), svg.size()); });
 }
 
-int da_descrizioni(const Argomenti& a, const fs::path& uscita, std::ostream& err) {
-    const Compilazione c = carica_descrizioni("plot", a, 1);
-    stampa_testo(c.rapporto, err);
-    if (!c.tabelle_complete()) {
-        err << "compattatore-cli: nothing to draw\n";
-        return esito_rifiutato;
-    }
-    const Scenario& s = c.scenario;
-    scrivi_svg(uscita, disegna_scenario(&s.planimetria, s.voci, s.percorso));
-    return c.rapporto.rifiutato ? esito_rifiutato : esito_pulito;
-}
-
-int da_file(const Argomenti& a, const fs::path& uscita) {
-    const Planimetria plan = carica_planimetria(a.posizionali[0]);
-    const Voci voci = carica_voci(a.posizionali[1]);
-    const std::vector<Cella> celle =
-        carica_percorso(a.posizionali[2], NomiGara{voci[indice_voce::linea].nome, voci[indice_voce::treno].nome});
-    scrivi_svg(uscita, disegna_scenario(&plan, voci, celle));
-    return esito_pulito;
-}
-
 int esegui_plot(const Argomenti& a, std::ostream&, std::ostream& err) {
-    const std::optional<std::string> uscita = a.valore("-o");
-    const bool da_compilati = a.ha("--from-files");
-    if (!uscita) throw ErroreUso("plot", "plot needs -o FILE.svg");
-    if (da_compilati && a.posizionali.size() != 3) throw ErroreUso("plot", "plot --from-files needs PLAN, ENTRY and TRACK");
-    if (!da_compilati && a.posizionali.size() != 2) throw ErroreUso("plot", "plot needs LINE and TRAIN");
-    if (da_compilati && (a.ha(opzione_percorso.nome) || a.ha(opzione_treno.nome))) {
-        throw ErroreUso("plot", "--route and --train go with LINE and TRAIN, not --from-files");
-    }
-    return da_compilati ? da_file(a, *uscita) : da_descrizioni(a, *uscita, err);
+    int esito = esito_pulito;
+    const std::optional<Disegnabile> d = carica_disegnabile("plot", a, err, esito);
+    if (!d) return esito;
+    scrivi_svg(*a.valore("-o"), disegna_scenario(&d->planimetria, d->voci, d->percorso, d->opzioni));
+    return d->esito;
 }
 
 }  // namespace
@@ -66,13 +44,17 @@ const Comando comando_plot{
     "plot LINE TRAIN",
     "draw the line's map and profiles as an SVG file",
     opzioni_plot,
-    "Usage: compattatore-cli plot LINE TRAIN -o FILE.svg [--route NAME] [--train NUMBER]\n"
-    "       compattatore-cli plot --from-files PLAN ENTRY TRACK -o FILE.svg\n"
+    "Usage: compattatore-cli plot LINE TRAIN -o FILE.svg [--route NAME] [--train NUMBER] [--from KM] [--to KM]\n"
+    "       compattatore-cli plot --from-files PLAN ENTRY TRACK -o FILE.svg [--from KM] [--to KM]\n"
     "\n"
     "Draws a scenario as one self-contained SVG file: the map of the line with its\n"
     "stations, signals and boards, and under it, on a shared kilometre axis, the\n"
-    "elevation from the gradients, the speed limit with the slowdowns, and the\n"
-    "stations, signals and code points.\n"
+    "elevation from the gradients, the speed limit with the slowdowns, the\n"
+    "mountain zones, the cab-signal section, the kilometric progressives, and the\n"
+    "stations, speed boards, signals and code points. Labels never overlap: where\n"
+    "there is no room they are grouped (\"3 boards\", the detail in the tooltip);\n"
+    "--from and --to draw one stretch as a detail sheet. A refused or partly read\n"
+    "scenario carries a banner naming its first problem.\n"
     "\n"
     "The first form compiles the line and train descriptions in memory, as compile\n"
     "does, and writes no file but the SVG; the problems it finds are reported as\n"

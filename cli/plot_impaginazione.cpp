@@ -109,4 +109,28 @@ void oltre_la_linea(Svg& s, const Disegno& d, double y, double h) {
                      {"height", f(h)}, {"fill", colore::oltre}});
 }
 
+void disegna_collocate(Svg& s, const std::vector<Richiesta>& r, const std::vector<Collocata>& c, const char* colore,
+                       const std::string& classe) {
+    for (const Collocata& k : c) {
+        if (!k.scritta) continue;
+        const Richiesta& q = r[k.prima];
+        const bool gruppo = k.ultima > k.prima;
+        s.apri("g", {{"class", gruppo ? classe + " label-group" : classe}});
+        std::string titolo;
+        for (std::size_t i = k.prima; i <= k.ultima; ++i) titolo += (i > k.prima ? "\n" : "") + r[i].titolo;
+        s.testo("title", {}, titolo);
+        if (k.guida && !gruppo) {
+            const double gx = std::clamp(q.x, k.box.x0 + 1.5, k.box.x1 - 1.5);
+            const double gy = q.y > k.box.y1 ? k.box.y1 : k.box.y0;
+            s.vuoto("line", {{"x1", f(q.x)}, {"y1", f(q.y)}, {"x2", f(gx)}, {"y2", f(gy)}, {"stroke", colore},
+                             {"stroke-width", "0.8"}, {"stroke-opacity", "0.6"}});
+        }
+        Attributi a{{"class", "label"}, {"font-size", f(q.corpo)}, {"fill", colore}};
+        if (q.grassetto) a.push_back({"font-weight", "bold"});
+        if (gruppo) a.push_back({"font-style", "italic"});
+        testo(s, k.x, k.y, k.testo, a);
+        s.chiudi();
+    }
+}
+
 }  // namespace compattatore::cli::plot

@@ -4,10 +4,12 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "cli/plot_collocazione.hpp"
 #include "cli/significato.hpp"
 #include "cli/svg.hpp"
 #include "model/cella.hpp"
@@ -20,7 +22,7 @@ inline std::string n(std::int64_t v) { return std::to_string(v); }
 inline std::string f(double v) { return numero_svg(v); }
 
 inline constexpr double larghezza = 1400;
-inline constexpr double altezza = 1040;
+inline constexpr double altezza = 1200;
 inline constexpr double margine_sx = 90;
 inline constexpr double margine_dx = 40;
 inline constexpr double largo = larghezza - margine_sx - margine_dx;
@@ -30,12 +32,13 @@ struct Pannello {
     double h;  // height
 };
 inline constexpr Pannello mappa{60, 330};
-inline constexpr Pannello quota{440, 160};
-inline constexpr double banda_y = 602;  // gradient band under the elevation
+inline constexpr Pannello quota{440, 150};
+inline constexpr double banda_y = 597;  // gradient band under the elevation
 inline constexpr double banda_h = 18;
-inline constexpr Pannello velocita{660, 160};
-inline constexpr Pannello segni{850, 100};
-inline constexpr double legenda_y = 1012;
+inline constexpr Pannello velocita{640, 150};
+inline constexpr Pannello tratti{820, 66};  // mountain zones, cab signalling, progressives
+inline constexpr Pannello segni{912, 152};
+inline constexpr double legenda_y = 1128;
 
 namespace colore {
 inline constexpr const char* linea = "#333333";
@@ -50,6 +53,10 @@ inline constexpr const char* rallentamento = "#fb8c00";
 inline constexpr const char* codice = "#37474f";
 inline constexpr const char* griglia = "#dddddd";
 inline constexpr const char* oltre = "#f2f2f2";
+inline constexpr const char* montagna = "#8d6e63";
+inline constexpr const char* ripetizione = "#5e35b1";
+inline constexpr const char* progressiva = "#00695c";
+inline constexpr const char* avviso = "#b71c1c";
 }  // namespace colore
 
 struct Punto {
@@ -67,7 +74,8 @@ Tracciato tracciato_di(const std::vector<Punto>& p);
 // A step of 1, 2 or 5 times a power of ten that cuts span into at most max parts.
 double passo_tondo(double span, int max);
 
-// What every panel draws from; X is the shared kilometre axis.
+// What every panel draws from; X is the shared kilometre axis, over the
+// metres da to a of the track.
 struct Disegno {
     const Planimetria* plan;
     const Voci& voci;
@@ -76,8 +84,16 @@ struct Disegno {
     double lunghezza_linea;
     Classi classi;
     std::vector<Oggetto> oggetti;
+    double da = 0, a = 1;  // the metres drawn
+    mutable Occupati occupati{};  // the boxes taken by labels and markers, as the panels draw
 
-    double X(double metro) const { return margine_sx + metro / metri_totali * largo; }
+    double X(double metro) const { return margine_sx + (metro - da) / (a - da) * largo; }
+    bool dentro(double metro) const { return metro >= da && metro <= a; }
+    // The cells whose span meets the metres drawn.
+    std::size_t cella_da() const { return static_cast<std::size_t>(std::max(0.0, std::floor(da / metri_cella))); }
+    std::size_t cella_a() const {
+        return std::min(celle.size() - 1, static_cast<std::size_t>(std::max(0.0, std::ceil(a / metri_cella))));
+    }
 };
 
 // Horizontal lanes for labels: a label takes the first lane where it clears
@@ -125,5 +141,10 @@ void oltre_la_linea(Svg& s, const Disegno& d, double y, double h);
 // The value axis of a profile panel, with its grid, unit and title.
 void asse_y(Svg& s, const Pannello& pn, double vmin, double vmax, double passo, const std::string& unita,
             const std::string& titolo);
+
+// The labels placed by colloca: each text (class "label") in its colour,
+// with its leader line; a group's text carries every member's tooltip.
+void disegna_collocate(Svg& s, const std::vector<Richiesta>& r, const std::vector<Collocata>& c, const char* colore,
+                       const std::string& classe);
 
 }  // namespace compattatore::cli::plot

@@ -1,57 +1,75 @@
-// The legend under the panels.
+// The legend under the panels: every kind the drawing shows, with its unit.
 #include <functional>
 
 #include "cli/plot_pannelli.hpp"
 
 namespace compattatore::cli::plot {
 
-void legenda(Svg& s) {
+void legenda(Svg& s, const Disegno&) {
     s.apri("g", {{"id", "legend"}, {"font-size", "11"}, {"fill", "#333333"}});
     double x = margine_sx;
-    const double y = legenda_y;
-    auto voce = [&](const std::string& etichetta, const std::function<void(double)>& simbolo) {
-        simbolo(x);
-        testo(s, x + 26, y + 4, etichetta);
-        x += 34 + 6.3 * static_cast<double>(etichetta.size());
+    double y = legenda_y;
+    auto voce = [&](const std::string& etichetta, const std::function<void(double, double)>& simbolo) {
+        const double lw = 30 + larghezza_etichetta(etichetta, 11, false) + 12;
+        if (x + lw > margine_sx + largo) {
+            x = margine_sx;
+            y += 22;
+        }
+        simbolo(x, y);
+        testo(s, x + 26, y + 4, etichetta, {{"class", "label"}});
+        x += lw;
     };
     auto tratto = [&](const char* c, double w, const char* trattini) {
-        return [=, &s](double x0) {
-            Attributi a{{"x1", f(x0)}, {"y1", f(y)}, {"x2", f(x0 + 20)}, {"y2", f(y)}, {"stroke", c}, {"stroke-width", f(w)}};
+        return [=, &s](double x0, double y0) {
+            Attributi a{{"x1", f(x0)}, {"y1", f(y0)}, {"x2", f(x0 + 20)}, {"y2", f(y0)}, {"stroke", c}, {"stroke-width", f(w)}};
             if (trattini) a.push_back({"stroke-dasharray", trattini});
             s.vuoto("line", a);
         };
     };
-    voce("line", tratto(colore::linea, 3, nullptr));
-    voce("beyond the end of the line", [&](double x0) {
-        s.vuoto("rect", {{"x", f(x0)}, {"y", f(y - 7)}, {"width", "20"}, {"height", "14"}, {"fill", colore::oltre},
-                         {"stroke", "#cccccc"}});
-    });
-    voce("station", [&](double x0) {
-        s.vuoto("circle", {{"cx", f(x0 + 10)}, {"cy", f(y)}, {"r", "5"}, {"fill", "white"}, {"stroke", colore::stazione},
+    auto riquadro = [&](const char* c, const char* opacita) {
+        return [=, &s](double x0, double y0) {
+            s.vuoto("rect", {{"x", f(x0)}, {"y", f(y0 - 7)}, {"width", "20"}, {"height", "14"}, {"fill", c},
+                             {"fill-opacity", opacita}, {"stroke", "#cccccc"}});
+        };
+    };
+    auto diamante = [&](const char* c, const char* fondo) {
+        return [=, &s](double x0, double y0) {
+            s.vuoto("rect", {{"x", f(x0 + 6.5)}, {"y", f(y0 - 3.5)}, {"width", "7"}, {"height", "7"}, {"fill", fondo},
+                             {"stroke", c}, {"transform", "rotate(45 " + f(x0 + 10) + " " + f(y0) + ")"}});
+        };
+    };
+    auto triangolo = [&](const char* c, bool giu) {
+        return [=, &s](double x0, double y0) {
+            const double a = giu ? -5 : 5;
+            s.vuoto("path", {{"d", Tracciato().muovi(x0 + 10, y0 - a).linea(x0 + 5, y0 + a).linea(x0 + 15, y0 + a).chiudi().dati()},
+                             {"fill", c}});
+        };
+    };
+    voce("line (map)", tratto(colore::linea, 3, nullptr));
+    voce("beyond the end of the line", riquadro(colore::oltre, "1"));
+    voce("station (map ring, panel triangle; arrival hh:mm:ss)", [&](double x0, double y0) {
+        s.vuoto("circle", {{"cx", f(x0 + 10)}, {"cy", f(y0)}, {"r", "5"}, {"fill", "white"}, {"stroke", colore::stazione},
                            {"stroke-width", "2.5"}});
     });
-    voce("signal", [&](double x0) { s.vuoto("circle", {{"cx", f(x0 + 10)}, {"cy", f(y)}, {"r", "4"}, {"fill", colore::segnale}}); });
-    voce("text board", [&](double x0) {
-        s.vuoto("rect", {{"x", f(x0 + 6.5)}, {"y", f(y - 3.5)}, {"width", "7"}, {"height", "7"}, {"fill", colore::cartello},
-                         {"transform", "rotate(45 " + f(x0 + 10) + " " + f(y) + ")"}});
+    voce("signal (km)", [&](double x0, double y0) {
+        s.vuoto("circle", {{"cx", f(x0 + 10)}, {"cy", f(y0)}, {"r", "4"}, {"fill", colore::segnale}});
     });
-    voce("speed board", [&](double x0) {
-        s.vuoto("path", {{"d", Tracciato().muovi(x0 + 10, y - 5).linea(x0 + 5, y + 4).linea(x0 + 15, y + 4).chiudi().dati()},
-                         {"fill", colore::indicatore}});
+    voce("text board", diamante(colore::cartello, colore::cartello));
+    voce("speed board, side s | side d (km/h)", triangolo(colore::indicatore, false));
+    voce("elevation (m)", tratto(colore::quota, 2, nullptr));
+    voce("gradient up / down (\u2030)", [&](double x0, double y0) {
+        s.vuoto("rect", {{"x", f(x0)}, {"y", f(y0 - 7)}, {"width", "10"}, {"height", "14"}, {"fill", "#f4c7a1"}});
+        s.vuoto("rect", {{"x", f(x0 + 10)}, {"y", f(y0 - 7)}, {"width", "10"}, {"height", "14"}, {"fill", "#b9d7ee"}});
     });
-    voce("elevation", tratto(colore::quota, 2, nullptr));
-    voce("speed limit", tratto(colore::velocita, 2.5, nullptr));
-    voce("slowdown", [&](double x0) {
-        s.vuoto("rect", {{"x", f(x0)}, {"y", f(y - 7)}, {"width", "20"}, {"height", "14"}, {"fill", colore::rallentamento},
-                         {"fill-opacity", "0.28"}});
-    });
-    voce("code point", [&](double x0) {
-        s.vuoto("rect", {{"x", f(x0 + 7)}, {"y", f(y - 3)}, {"width", "6"}, {"height", "6"}, {"fill", colore::codice},
-                         {"transform", "rotate(45 " + f(x0 + 10) + " " + f(y) + ")"}});
-    });
-    voce("gradient up / down (\u2030)", [&](double x0) {
-        s.vuoto("rect", {{"x", f(x0)}, {"y", f(y - 7)}, {"width", "10"}, {"height", "14"}, {"fill", "#f4c7a1"}});
-        s.vuoto("rect", {{"x", f(x0 + 10)}, {"y", f(y - 7)}, {"width", "10"}, {"height", "14"}, {"fill", "#b9d7ee"}});
+    voce("speed limit (km/h)", tratto(colore::velocita, 2.5, nullptr));
+    voce("slowdown (km/h)", riquadro(colore::rallentamento, "0.28"));
+    voce("slowdown warning board (km/h)", triangolo(colore::avviso, true));
+    voce("mountain zone (type)", riquadro(colore::montagna, "1"));
+    voce("cab-signal repetition (codes)", riquadro(colore::ripetizione, "1"));
+    voce("kilometric progressive", tratto(colore::progressiva, 2, nullptr));
+    voce("code point / without value", diamante(colore::codice, colore::codice));
+    voce("N boards: a group, detail in its tooltip", [&](double x0, double y0) {
+        testo(s, x0, y0 + 4, "N", {{"font-style", "italic"}, {"class", "label"}});
     });
     s.chiudi();
 }

@@ -13,7 +13,8 @@ void disegna_quota(Svg& s, const Disegno& d);
 void disegna_velocita(Svg& s, const Disegno& d);
 void asse_km(Svg& s, const Disegno& d);
 void linee_guida(Svg& s, const Disegno& d);
+void disegna_tratti(Svg& s, const Disegno& d);
 void disegna_segni(Svg& s, const Disegno& d);
-void legenda(Svg& s);
+void legenda(Svg& s, const Disegno& d);
 
 }  // namespace compattatore::cli::plot
