@@ -46,7 +46,12 @@ std::string decimali(double v, int cifre) {
     return buf;
 }
 
-std::string tra_virgolette(const std::string& t1252) { return "\"" + utf8_da_1252(t1252) + "\""; }
+std::string tra_virgolette(const std::string& t1252) {
+    std::string t(1, '"');
+    t += utf8_da_1252(t1252);
+    t += '"';
+    return t;
+}
 
 struct Ispezione {
     fs::path percorso;
