@@ -68,7 +68,7 @@ std::string aiuto_opzioni(std::span<const Opzione> opzioni) {
     for (const Opzione& o : opzioni) {
         std::string forma(o.breve.empty() ? o.nome : o.breve);
         if (!o.breve.empty() && !o.nome.empty()) forma += ", " + std::string(o.nome);
-        if (!o.valore.empty()) forma += " " + std::string(o.valore);
+        if (!o.valore.empty()) (forma += ' ') += o.valore;
         r += "  " + forma;
         r += std::string(forma.size() < colonna_aiuto ? colonna_aiuto - forma.size() : 1, ' ');
         for (const char c : o.aiuto) {

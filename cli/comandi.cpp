@@ -27,8 +27,8 @@ const Comando* comando_di(std::string_view nome) {
 
 std::string aiuto_di(const Comando& c) {
     std::string r(c.testa);
-    if (!c.opzioni.empty()) r += "\n" + aiuto_opzioni(c.opzioni);
-    if (!c.coda.empty()) r += "\n" + std::string(c.coda);
+    if (!c.opzioni.empty()) (r += '\n') += aiuto_opzioni(c.opzioni);
+    if (!c.coda.empty()) (r += '\n') += c.coda;
     return r;
 }
 

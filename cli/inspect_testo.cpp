@@ -20,7 +20,12 @@ std::string decimali(double v, int cifre) {
     return buf;
 }
 
-std::string tra_virgolette(const std::string& t1252) { return "\"" + utf8_da_1252(t1252) + "\""; }
+std::string tra_virgolette(const std::string& t1252) {
+    std::string t(1, '"');
+    t += utf8_da_1252(t1252);
+    t += '"';
+    return t;
+}
 
 std::string valore_corsa(int grezzo, const char* quale) {
     if (grezzo == 0) return "not set";

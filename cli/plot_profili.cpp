@@ -66,7 +66,7 @@ void disegna_quota(Svg& s, const Disegno& d) {
         const char* fondo = c.valore == 0 ? "#ffffff" : g > 0 ? "#f4c7a1" : g < 0 ? "#b9d7ee" : "#eeeeee";
         s.vuoto("rect", {{"x", f(c.xa)}, {"y", f(banda_y)}, {"width", f(std::max(c.xb - c.xa, 0.5))}, {"height", f(banda_h)},
                          {"fill", fondo}, {"stroke", c.xb - c.xa > 3 ? "#ffffff" : "none"}, {"stroke-width", "0.5"}});
-        const std::string t = (g > 0 ? "+" : "") + n(g) + "\u2030";
+        const std::string t = std::string(g > 0 ? "+" : "").append(n(g)).append("\u2030");
         if (c.valore != 0 && c.xb - c.xa >= larghezza_etichetta(t, 10, false) + 4) {
             testo(s, (c.xa + c.xb) / 2, banda_y + 13, t, {{"text-anchor", "middle"}, {"class", "label"}});
         }

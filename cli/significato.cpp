@@ -18,7 +18,12 @@ std::int64_t div_giu(std::int64_t a, std::int64_t b) {
     return q;
 }
 
-std::string virgolette(const std::string& t1252) { return "\"" + utf8_da_1252(t1252) + "\""; }
+std::string virgolette(const std::string& t1252) {
+    std::string t(1, '"');
+    t += utf8_da_1252(t1252);
+    t += '"';
+    return t;
+}
 
 // The name of entry i, when there is a table and the index lies in it.
 std::string nome_voce(const Voci* voci, std::int64_t i) {
@@ -29,7 +34,10 @@ std::string nome_voce(const Voci* voci, std::int64_t i) {
 std::string cifre_segnale(std::int16_t v) {
     // 10 x s + d for one aspect pair.
     if (v >= 0 && v < 100) return n(v / 10) + "/" + n(v % 10);
-    return "(" + n(v) + ")";
+    std::string t(1, '(');
+    t += n(v);
+    t += ')';
+    return t;
 }
 
 std::string parole(const Cella& c, const Voci* voci) {

@@ -103,12 +103,18 @@ std::string Svg::finisci() {
 
 Tracciato& Tracciato::muovi(double x, double y) {
     if (!d_.empty()) d_ += ' ';
-    d_ += "M" + numero_svg(x) + " " + numero_svg(y);
+    d_ += 'M';
+    d_ += numero_svg(x);
+    d_ += ' ';
+    d_ += numero_svg(y);
     return *this;
 }
 
 Tracciato& Tracciato::linea(double x, double y) {
-    d_ += " L" + numero_svg(x) + " " + numero_svg(y);
+    d_ += " L";
+    d_ += numero_svg(x);
+    d_ += ' ';
+    d_ += numero_svg(y);
     return *this;
 }
 

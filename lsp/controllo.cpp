@@ -93,7 +93,8 @@ json diagnostiche(const Documento& d, const LineaDelTreno& linea, Codifica c) {
     for (const Diagnostica& x : s.diagnostiche) {
         if (x.sorgente == Sorgente::linea) {
             if (x.avviso()) continue;
-            std::string dove = x.riga > 0 ? ":" + std::to_string(x.riga) + ":" + std::to_string(x.colonna) : "";
+            std::string dove;
+            if (x.riga > 0) ((dove += ':') += std::to_string(x.riga)).append(":").append(std::to_string(x.colonna));
             r.push_back(diagnostica(inizio_documento(), avviso,
                                     "the line description " + utf8_di(linea.nome) + dove + " is refused (" +
                                         utf8_di(x.messaggio) + "): the train is not checked past it",

@@ -11,13 +11,17 @@ namespace compattatore::lsp {
 namespace {
 
 std::string metri(std::int64_t m) {
-    std::string s = std::to_string(m < 0 ? -m : m);
-    for (int i = static_cast<int>(s.size()) - 3; i > 0; i -= 3) s.insert(static_cast<std::size_t>(i), ",");
-    return (m < 0 ? "-" : "") + s + " m";
+    const std::string cifre = std::to_string(m < 0 ? -m : m);
+    std::string s(m < 0 ? "-" : "");
+    for (std::size_t i = 0; i < cifre.size(); ++i) {
+        if (i > 0 && (cifre.size() - i) % 3 == 0) s += ',';
+        s += cifre[i];
+    }
+    return s.append(" m");
 }
 
 std::string ora(std::int64_t h, std::int64_t mi, std::int64_t se) {
-    auto due = [](std::int64_t x) { return (x >= 0 && x < 10 ? "0" : "") + std::to_string(x); };
+    auto due = [](std::int64_t x) { return std::string(x >= 0 && x < 10 ? "0" : "").append(std::to_string(x)); };
     return due(h) + ":" + due(mi) + ":" + due(se);
 }
 

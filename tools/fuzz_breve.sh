@@ -1,37 +1,42 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets (clang++, libFuzzer, ASan, UBSan) and runs each one
-# for a bounded time on the committed corpus plus fresh seeds. Fails on any
-# finding: a crash, a sanitizer report, a violated property, a timeout or an
-# out-of-memory.
+# Builds the fuzz targets (clang++, libFuzzer, ASan, UBSan: the instrumented
+# build of tools/strumentata.sh, shared with the sanitizer suite) and runs
+# each one for a bounded time on the committed corpus plus fresh seeds. Fails
+# on any finding: a crash, a sanitizer report, a violated property, a timeout
+# or an out-of-memory.
 #
 #   tools/fuzz_breve.sh [SECONDS]     (default 60 per target)
 #
-# Findings are kept in build-fuzz/artefatti/; new inputs found during the run
-# go to build-fuzz/lavoro/, never into the committed corpus.
+# Findings are kept in build-san/artefatti/; new inputs found during the run
+# go to build-san/lavoro/, never into the committed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/strumentata.sh
 
 secondi="${1:-60}"
-build="${COMPATTATORE_BUILD_FUZZ:-build-fuzz}"
+build="$build_strumentata"
 
-CXX=clang++ cmake -S . -B "$build" -G "Unix Makefiles" -DCOMPATTATORE_FUZZ=ON -DCOMPATTATORE_TESTS=OFF \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j2 --target fuzz_campi fuzz_lettura fuzz_compila fuzz_semi
+configura_strumentata
+# Every target, each with its committed corpus and, where the seed program
+# makes them, fresh seeds.
+bersagli=(campi lettura compila ritorno lsp)
+cmake --build "$build" -j"${JOBS:-2}" --target "${bersagli[@]/#/fuzz_}" fuzz_semi
 
 rm -rf "$build/semi" "$build/artefatti"
 "$build/fuzz/fuzz_semi" "$build/semi"
 mkdir -p "$build/artefatti"
 
 esito=0
-for bersaglio in campi lettura compila; do
+for bersaglio in "${bersagli[@]}"; do
   lavoro="$build/lavoro/$bersaglio"
   mkdir -p "$lavoro"
   corpus=()
   [[ -d "fuzz/corpus/$bersaglio" ]] && corpus+=("fuzz/corpus/$bersaglio")
+  [[ -d "$build/semi/$bersaglio" ]] && corpus+=("$build/semi/$bersaglio")
   echo "== fuzz_$bersaglio for ${secondi}s"
   if ! "$build/fuzz/fuzz_$bersaglio" -dict=fuzz/formato.dict -max_len=65536 -timeout=20 -rss_limit_mb=2048 \
       -max_total_time="$secondi" -print_final_stats=1 -artifact_prefix="$build/artefatti/${bersaglio}-" \
-      "$lavoro" "${corpus[@]}" "$build/semi/$bersaglio" 2>"$build/fuzz_$bersaglio.log"; then
+      "$lavoro" "${corpus[@]}" 2>"$build/fuzz_$bersaglio.log"; then
     echo "fuzz_$bersaglio: FINDING (log: $build/fuzz_$bersaglio.log, input in $build/artefatti/)" >&2
     tail -n 40 "$build/fuzz_$bersaglio.log" >&2
     esito=1

@@ -1,8 +1,22 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when missing.
+# Installs what the build, the tests and the checks of .ci/run use, when
+# missing: Debian's packages (clang, its sanitizer and fuzzer runtime and
+# clang-tidy of one release, which belong together; the JSON library of the
+# language server; Neovim and Chromium for the tests with real clients) and
+# the npm packages of the editor and browser tests, from their lock files.
+#
+#   tools/installa_dipendenze.sh            what .ci/run uses
+#   tools/installa_dipendenze.sh --banco    also the benchmark tools (bench/confronto.sh)
+#
+# The Windows check installs its own packages (tools/test_windows.sh).
 set -euo pipefail
-pacchetti=(cmake g++ make libgtest-dev libbenchmark-dev hyperfine clang clang-tidy cppcheck libclang-rt-14-dev
+pacchetti=(cmake make g++ libgtest-dev ccache clang-14 libclang-rt-14-dev clang-tidy-14 cppcheck
   nlohmann-json3-dev neovim chromium)
+case "${1:-}" in
+  "") ;;
+  --banco) pacchetti+=(libbenchmark-dev hyperfine python3) ;;
+  *) echo "usage: tools/installa_dipendenze.sh [--banco]" >&2; exit 2 ;;
+esac
 mancanti=()
 for p in "${pacchetti[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || mancanti+=("$p")
@@ -12,8 +26,9 @@ done
 command -v node >/dev/null 2>&1 || mancanti+=(nodejs)
 command -v npm >/dev/null 2>&1 || mancanti+=(npm)
 if ((${#mancanti[@]})); then
+  echo "installing: ${mancanti[*]}"
   apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${mancanti[@]}"
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${mancanti[@]}" >/dev/null
 fi
 radice=$(cd "$(dirname "$0")/.." && pwd)
 # The editor tests' packages (the grammar engine), from the npm registry.

@@ -6,8 +6,9 @@
 #   bash tools/test_windows.sh
 #
 # Installs what it needs when missing (Debian packages), builds the Linux
-# program in build-linux-confronto/ and the Windows programs in build-win/,
-# then checks:
+# programs in $COMPATTATORE_BUILD_LINUX (default build-linux-confronto/; an
+# existing build folder, such as the main build of .ci/run, is used as it is)
+# and the Windows programs in build-win/, then checks:
 #   - compattatore.exe leaves, in a fresh folder, the same files with the same
 #     bytes as the Linux program in its own fresh folder, with the same exit
 #     status and the same message;
@@ -25,7 +26,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 RADICE=$PWD
-LINUX_BUILD=$RADICE/build-linux-confronto
+LINUX_BUILD=$(realpath -m "${COMPATTATORE_BUILD_LINUX:-build-linux-confronto}")
 WIN_BUILD=$RADICE/build-win
 
 if [[ "${1:-}" != "--sotto-xvfb" ]]; then
@@ -48,14 +49,17 @@ if [[ "${1:-}" != "--sotto-xvfb" ]]; then
   }
 
   echo "building the Linux program in ${LINUX_BUILD#"$RADICE"/}"
-  cmake -S . -B "$LINUX_BUILD" -G "Unix Makefiles" -DCOMPATTATORE_TESTS=OFF >/dev/null
+  if [[ ! -f "$LINUX_BUILD/CMakeCache.txt" ]]; then
+    cmake -S . -B "$LINUX_BUILD" -G "Unix Makefiles" -DCOMPATTATORE_TESTS=OFF \
+      -DCOMPATTATORE_WERROR="${COMPATTATORE_WERROR:-OFF}" >/dev/null
+  fi
   bersagli=(compattatore)
   ha_bersaglio "$LINUX_BUILD" compattatore-cli && bersagli+=(compattatore-cli)
   cmake --build "$LINUX_BUILD" -j2 --target "${bersagli[@]}" >/dev/null
 
   echo "building the Windows programs in ${WIN_BUILD#"$RADICE"/}"
   cmake -S . -B "$WIN_BUILD" -G "Unix Makefiles" -DCMAKE_TOOLCHAIN_FILE="$RADICE/cmake/toolchain-mingw-w64.cmake" \
-    -DCOMPATTATORE_TESTS=OFF -DCOMPATTATORE_PROVE_WIN32=ON >/dev/null
+    -DCOMPATTATORE_TESTS=OFF -DCOMPATTATORE_PROVE_WIN32=ON -DCOMPATTATORE_WERROR="${COMPATTATORE_WERROR:-OFF}" >/dev/null
   bersagli=(compattatore compattatore_finestra compattatore_arresto_1250 sonda)
   ha_bersaglio "$WIN_BUILD" compattatore-cli && bersagli+=(compattatore-cli)
   cmake --build "$WIN_BUILD" -j2 --target "${bersagli[@]}" >/dev/null

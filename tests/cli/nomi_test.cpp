@@ -19,6 +19,29 @@ struct CasoNome {
     const char* perche;  // a part of the reason, or nullptr when the name is valid
 };
 
+// The case's name as a test name: whether it is valid, then the name with
+// letters and digits kept and every other byte as _HH (so "a/b" is
+// "rifiutato_a_2Fb" and no two names meet).
+std::string nome_del_caso(const ::testing::TestParamInfo<CasoNome>& i) {
+    static constexpr char cifre[] = "0123456789ABCDEF";
+    std::string n = i.param.perche == nullptr ? "valido" : "rifiutato";
+    n += '_';
+    if (i.param.nome.empty()) n += "vuoto";
+    for (const char ch : i.param.nome) {
+        const auto b = static_cast<unsigned char>(ch);
+        if ((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9')) {
+            n += ch;
+        } else {
+            n += '_';
+            n += cifre[b >> 4];
+            n += cifre[b & 0xF];
+        }
+    }
+    return n;
+}
+
+void PrintTo(const CasoNome& c, std::ostream* os) { *os << ::testing::PrintToString(c.nome); }
+
 class NomeNonValido : public ::testing::TestWithParam<CasoNome> {};
 
 TEST_P(NomeNonValido, RefusesWhatCannotNameAFileInTheFolder) {
@@ -49,7 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoNome{"a\x7f", "control"},
         // The other characters Windows forbids.
         CasoNome{"a<b", "'<'"}, CasoNome{"a>b", "'>'"}, CasoNome{"a\"b", "'\"'"}, CasoNome{"a|b", "'|'"},
-        CasoNome{"a?b", "'?'"}, CasoNome{"a*b", "'*'"}));
+        CasoNome{"a?b", "'?'"}, CasoNome{"a*b", "'*'"}),
+    nome_del_caso);
 
 // Texts inside the descriptions (board texts, station names) that look like
 // paths name no file: the files written are the three named from the route

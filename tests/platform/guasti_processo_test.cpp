@@ -59,6 +59,8 @@ struct Caso {
     const char* nel_messaggio;  // a part of the one error line
 };
 
+void PrintTo(const Caso& c, std::ostream* os) { *os << c.nome; }
+
 bool puo_montare() {
     return std::system("unshare -m sh -c 'mount --bind -o ro / /' >/dev/null 2>&1") == 0;
 }
@@ -191,6 +193,8 @@ struct CasoIngresso {
     std::string linea;  // path of the line description, relative to the folder
     const char* nel_messaggio;
 };
+
+void PrintTo(const CasoIngresso& c, std::ostream* os) { *os << c.nome; }
 
 class IngressoIlleggibile : public ::testing::TestWithParam<CasoIngresso> {};
 

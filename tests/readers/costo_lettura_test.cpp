@@ -34,6 +34,8 @@ struct Forma {
     std::function<std::string()> treno;
 };
 
+void PrintTo(const Forma& f, std::ostream* os) { *os << f.nome; }
+
 class CostoLettura : public ::testing::TestWithParam<Forma> {};
 
 TEST_P(CostoLettura, AHostileTextOfMegabytesIsDealtWithQuickly) {
