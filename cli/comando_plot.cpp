@@ -7,6 +7,7 @@
 #include "cli/comandi.hpp"
 #include "cli/file_scenario.hpp"
 #include "cli/plot.hpp"
+#include "cli/sorveglia.hpp"
 #include "platform/ambiente_file.hpp"
 
 namespace compattatore::cli {
@@ -20,6 +21,7 @@ constexpr Opzione opzioni_plot[] = {
     {opzione_percorso.nome, "", opzione_percorso.valore, "the route name, when LINE is not named ROUTE_linea.txt"},
     {opzione_treno.nome, "", opzione_treno.valore, "the train number, when TRAIN is not named ROUTE_NUMBER-.txt"},
     {"--from-files", "", "", "draw the plan, entry and track files given"},
+    opzione_sorveglia,
 };
 
 void scrivi_svg(const fs::path& p, const std::string& svg) {
