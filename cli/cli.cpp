@@ -4,6 +4,7 @@
 
 #include "cli/argomenti.hpp"
 #include "cli/comandi.hpp"
+#include "cli/sorveglia.hpp"
 
 #ifndef COMPATTATORE_VERSIONE
 #define COMPATTATORE_VERSIONE "0"
@@ -31,6 +32,7 @@ int esegui_comando(const std::vector<std::string>& a, std::ostream& out, std::os
         out << aiuto_di(*c);
         return esito_pulito;
     }
+    if (argomenti.ha(opzione_sorveglia.nome)) return sorveglia(*c, argomenti, out, err);
     return c->esegui(argomenti, out, err);
 }
 

@@ -6,6 +6,7 @@
 #include "cli/carica.hpp"
 #include "cli/cli.hpp"
 #include "cli/comandi.hpp"
+#include "cli/sorveglia.hpp"
 #include "formato/nomi_file.hpp"
 #include "formato/file_percorso.hpp"
 #include "formato/file_planimetria.hpp"
@@ -31,9 +32,11 @@ constexpr Opzione opzioni_compile[] = {
     {"--keep-going", "", "",
      "write the files even when a description was refused, as the\nprogram does (the exit status is still 1)"},
     opzione_json,
+    opzione_sorveglia,
 };
 
-constexpr Opzione opzioni_check[] = {opzione_percorso, opzione_treno, opzione_senza_planimetria, opzione_json};
+constexpr Opzione opzioni_check[] = {opzione_percorso, opzione_treno, opzione_senza_planimetria, opzione_json,
+                                     opzione_sorveglia};
 
 // The names of the binary files a compile writes.
 std::vector<std::string> nomi_binari(const Identita& id, bool con_planimetria) {
@@ -96,7 +99,7 @@ const Comando comando_compile{
     "read, check and compile the descriptions, write the files",
     opzioni_compile,
     "Usage: compattatore-cli compile LINE TRAIN [-o DIR] [--route NAME] [--train NUMBER]\n"
-    "                                [--no-plan] [--keep-going] [--json]\n"
+    "                                [--no-plan] [--keep-going] [--json] [--watch]\n"
     "\n"
     "Reads the line description LINE and the train description TRAIN, checks and\n"
     "compiles them, and writes into DIR (default: the current folder):\n"
@@ -116,6 +119,7 @@ const Comando comando_check{
     "read and check the descriptions, write nothing",
     opzioni_check,
     "Usage: compattatore-cli check LINE TRAIN [--route NAME] [--train NUMBER] [--no-plan] [--json]\n"
+    "                              [--watch]\n"
     "\n"
     "Reads, checks and finishes the scenario as compile does, and writes nothing.\n",
     "",

@@ -8,6 +8,7 @@
 #include "cli/file_scenario.hpp"
 #include "cli/plot.hpp"
 #include "cli/vista_dati.hpp"
+#include "cli/sorveglia.hpp"
 #include "platform/ambiente_file.hpp"
 
 namespace compattatore::cli {
@@ -23,6 +24,7 @@ constexpr Opzione opzioni_plot[] = {
     {"--from-files", "", "", "draw the plan, entry and track files given"},
     {opzione_da.nome, "", opzione_da.valore, opzione_da.aiuto},
     {opzione_a.nome, "", opzione_a.valore, opzione_a.aiuto},
+    opzione_sorveglia,
 };
 
 void scrivi_svg(const fs::path& p, const std::string& svg) {

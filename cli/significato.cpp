@@ -107,18 +107,6 @@ std::vector<Corsa> corse(const std::vector<Cella>& percorso, std::uint8_t Cella:
     return r;
 }
 
-std::int32_t metro_di(std::uint8_t tipo, std::int64_t cella) {
-    switch (tipo) {
-        case tipo_cella::segnale:
-        case tipo_cella::fine_rallentamento:
-        case tipo_cella::inizio_rallentamento:
-        case tipo_cella::avviso_rallentamento:
-        case tipo_cella::indicatore_v_max:
-        case tipo_cella::cartello: return static_cast<std::int32_t>((cella - 1) * metri_cella);
-        default: return static_cast<std::int32_t>(cella * metri_cella);
-    }
-}
-
 std::string genere_di(std::uint8_t tipo) {
     switch (tipo) {
         case tipo_cella::segnale: return "signal";

@@ -13,8 +13,6 @@
 
 namespace compattatore::cli {
 
-inline constexpr std::int32_t metri_cella = 50;
-
 // Cells prima to ultima (inclusive) holding the same value.
 struct Corsa {
     std::int64_t prima = 0;
@@ -24,11 +22,6 @@ struct Corsa {
 
 // The runs of one byte member over the whole track.
 std::vector<Corsa> corse(const std::vector<Cella>& percorso, std::uint8_t Cella::*membro);
-
-// The metre a feature stands at. Point features (signals, boards, slowdown
-// marks) go to cell p / 50 + 1 of their position p, so their metre is
-// (cell - 1) x 50; everything else is cell x 50.
-std::int32_t metro_di(std::uint8_t tipo, std::int64_t cella);
 
 // One non-empty cell: a placed feature and/or an approach mark.
 struct Oggetto {

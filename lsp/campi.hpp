@@ -1,42 +1,39 @@
-// The entry kinds of the two descriptions and their fields, in words: what
-// the editor shows in hovers, inlay hints and completions.
-//
-// This is the one place the server asks; a shared table of the kinds can
-// replace what voci_note() returns without touching anything else.
+// The entry kinds of the two descriptions as the editor shows them: the
+// guide's one table (guida/tipi_voce.hpp) seen by document, with what the
+// editor needs besides the words: which values are texts, which entries get
+// their fields named inline, and the keyword a completion writes.
 #pragma once
 
-#include <string>
+#include <cstddef>
 #include <string_view>
 #include <vector>
+
+#include "guida/tipi_voce.hpp"
 
 namespace compattatore::lsp {
 
 enum class Descrizione { linea, treno };
 
-struct Campo {
-    std::string nome;         // short name, as in inlay hints: "position"
-    std::string unita;        // "m", "km/h", "‰", "" for none
-    std::string significato;  // one sentence
-    bool testo = false;       // a text value (runs to the comma or line end)
-};
+// The language of the hovers, hints and completions.
+inline constexpr guida::Lingua lingua = guida::Lingua::en;
 
-struct GenereVoce {
-    std::string parola;           // the keyword as written: "stazione"
-    Descrizione descrizione;
-    bool generale = false;        // an entry of the general section
-    std::string significato;      // what the entry is
-    std::vector<Campo> campi;     // its value fields, in order
-    bool suggerimenti = false;    // its value fields are named by inlay hints
-};
+// Whether a kind stands in a part of the given description.
+bool della_descrizione(const guida::TipoVoce& t, Descrizione d);
 
-// Every entry kind of both descriptions.
-const std::vector<GenereVoce>& voci_note();
+// The value i of a kind is a text (it runs to the comma or the line end):
+// a station's name, a board's text.
+bool campo_testo(const guida::TipoVoce& t, std::size_t i);
 
-// The section headers a writer uses, in order.
-const std::vector<std::string>& intestazioni(Descrizione d);
+// The entries whose value fields inlay hints name: the long ones (station,
+// signal, slowdown, speed board).
+bool nomina_campi(const guida::TipoVoce& t);
 
-// The kind a keyword field is of, by the readers' substring tests; nullptr
-// for none. The general-section tests of the line compare case-exactly.
-const GenereVoce* genere_di(std::string_view parola, Descrizione d);
+// The keyword a completion writes: the one of the kind's example line, which
+// for a keyword with a digit the reader needs ("ripetizione segnali 4
+// codici") holds one.
+std::string_view parola_da_scrivere(const guida::TipoVoce& t);
+
+// The section headers of a description, in the writers' order.
+std::vector<const guida::Intestazione*> intestazioni(Descrizione d);
 
 }  // namespace compattatore::lsp

@@ -12,9 +12,6 @@ namespace {
 
 using nlohmann::json;
 
-// The readers' own limit: a text larger than this is not checked.
-constexpr std::size_t massimo_testo = std::size_t{32} * 1024 * 1024;
-
 constexpr int errore = 1;
 constexpr int avviso = 2;
 

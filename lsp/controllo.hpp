@@ -13,6 +13,9 @@
 
 namespace compattatore::lsp {
 
+// The readers' own limit: a text larger than this is not checked.
+inline constexpr std::size_t massimo_testo = std::size_t{32} * 1024 * 1024;
+
 // The line description a train is checked against.
 struct LineaDelTreno {
     std::string nome;              // its file name, for the messages

@@ -1,5 +1,6 @@
 #include "lsp/richieste.hpp"
 
+#include "decompila/formatta.hpp"
 #include "lsp/controllo.hpp"
 #include "lsp/righe.hpp"
 #include "lsp/spiegazione.hpp"
@@ -36,8 +37,9 @@ constexpr int simbolo_sezione = 3, simbolo_oggetto = 19, simbolo_evento = 24, si
 
 json hover(const Documento& d, Posizione p, Codifica c) {
     const std::string_view riga = riga_di(d.testo.byte, d.righe_1252, p.riga);
-    const std::optional<VoceRiga> v = leggi_riga(riga, genere_o_linea(d));
-    if (!v || (!v->genere && !v->intestazione)) return nullptr;
+    const Descrizione g = genere_o_linea(d);
+    const std::optional<VoceRiga> v = leggi_riga(riga, parte_della_riga(d.testo.byte, d.righe_1252, p.riga, g));
+    if (!v || (!v->tipo && !v->intestazione)) return nullptr;
     const std::int64_t col = colonna_di(d.utf8, d.righe, p, c);
     std::optional<std::size_t> sotto;
     for (std::size_t i = 0; i < v->valori.size(); ++i) {
@@ -51,25 +53,28 @@ json hover(const Documento& d, Posizione p, Codifica c) {
 json completamento(const Documento& d, bool snippet) {
     json elementi = json::array();
     const Descrizione g = genere_o_linea(d);
-    for (const GenereVoce& v : voci_note()) {
-        if (v.descrizione != g) continue;
-        std::string testo = v.parola == "curva" ? (snippet ? "curva${1|s,d|}${2|1,2,3,4,5,6|}" : "curvas1") : v.parola;
-        const int primo = v.parola == "curva" ? 3 : 1;
-        std::string campi;
+    for (const guida::TipoVoce& v : guida::tipi_voce()) {
+        if (!della_descrizione(v, g)) continue;
+        const bool curva = v.parola_chiave == "curva";
+        std::string testo = curva ? (snippet ? "curva${1|s,d|}${2|1,2,3,4,5,6|}" : "curvas1") : std::string(parola_da_scrivere(v));
+        const int primo = curva ? 3 : 1;
         for (std::size_t i = 0; i < v.campi.size(); ++i) {
             testo += ", ";
-            campi += (i ? ", " : "") + v.campi[i].nome;
-            if (snippet) testo += "${" + std::to_string(primo + static_cast<int>(i)) + ":" + v.campi[i].nome + "}";
+            if (snippet) testo += "${" + std::to_string(primo + static_cast<int>(i)) + ":" + std::string(v.campi[i].nome) + "}";
         }
-        elementi.push_back({{"label", v.parola},
+        elementi.push_back({{"label", v.parola_chiave},
                             {"kind", 14},
-                            {"detail", v.significato},
-                            {"documentation", v.parola + ", " + campi},
+                            {"detail", v.nome.in(lingua)},
+                            {"documentation", std::string(v.esempio) + "\n\n" + std::string(v.significato.in(lingua))},
                             {"insertText", testo},
                             {"insertTextFormat", snippet ? 2 : 1}});
     }
-    for (const std::string& h : intestazioni(g)) {
-        elementi.push_back({{"label", h}, {"kind", 9}, {"detail", "section header"}, {"insertText", h}, {"insertTextFormat", 1}});
+    for (const guida::Intestazione* h : intestazioni(g)) {
+        elementi.push_back({{"label", h->testo},
+                            {"kind", 9},
+                            {"detail", h->significato.in(lingua)},
+                            {"insertText", h->testo},
+                            {"insertTextFormat", 1}});
     }
     return {{"isIncomplete", false}, {"items", std::move(elementi)}};
 }
@@ -78,21 +83,23 @@ json simboli(const Documento& d, Codifica c, bool gerarchia) {
     json radice = json::array();
     json* sezione = nullptr;
     const Descrizione g = genere_o_linea(d);
+    guida::Parte parte = parte_iniziale(g);
     const std::int64_t n = static_cast<std::int64_t>(d.righe_1252.size());
     for (std::int64_t r = 0; r < n; ++r) {
         const std::string_view riga = riga_di(d.testo.byte, d.righe_1252, r);
-        const std::optional<VoceRiga> v = leggi_riga(riga, g);
+        const std::optional<VoceRiga> v = leggi_riga(riga, parte);
         if (!v) continue;
         const json tutto = intervallo(d, r, 0, static_cast<std::int64_t>(riga.size()), c);
         const json scelta = intervallo(d, r, v->parola.inizio, v->parola.fine, c);
         if (v->intestazione) {
+            parte = parte_dopo(v->parola.testo, g);
             radice.push_back({{"name", spoglia(utf8_di(v->parola.testo))}, {"kind", simbolo_sezione}, {"range", tutto},
                               {"selectionRange", scelta}, {"children", json::array()}});
             sezione = &radice.back();
             continue;
         }
-        if (!v->genere || v->valori.empty()) continue;
-        const std::string& k = v->genere->parola;
+        if (!v->tipo || v->valori.empty()) continue;
+        const std::string k(v->tipo->parola_chiave);
         std::string nome;
         int genere = simbolo_costante;
         if (k == "stazione") {
@@ -107,7 +114,7 @@ json simboli(const Documento& d, Codifica c, bool gerarchia) {
             continue;
         }
         json s{{"name", nome.empty() ? k + " " + chilometro(v->valori[0].testo) : nome},
-               {"detail", nome.empty() ? v->genere->significato : chilometro(v->valori[0].testo)},
+               {"detail", nome.empty() ? std::string(v->tipo->nome.in(lingua)) : chilometro(v->valori[0].testo)},
                {"kind", genere},
                {"range", tutto},
                {"selectionRange", scelta},
@@ -140,19 +147,36 @@ json suggerimenti(const Documento& d, std::int64_t prima, std::int64_t ultima, C
     const Descrizione g = genere_o_linea(d);
     if (prima < 0) prima = 0;
     const std::int64_t n = static_cast<std::int64_t>(d.righe_1252.size());
+    guida::Parte parte = parte_della_riga(d.testo.byte, d.righe_1252, prima, g);
     for (std::int64_t riga = prima; riga <= ultima && riga < n; ++riga) {
-        const std::optional<VoceRiga> v = leggi_riga(riga_di(d.testo.byte, d.righe_1252, riga), g);
-        if (!v || !v->genere || !v->genere->suggerimenti) continue;
+        const std::optional<VoceRiga> v = leggi_riga(riga_di(d.testo.byte, d.righe_1252, riga), parte);
+        if (v && v->intestazione) parte = parte_dopo(v->parola.testo, g);
+        if (!v || !v->tipo || !nomina_campi(*v->tipo)) continue;
         for (std::size_t i = 0; i < v->valori.size(); ++i) {
-            const Campo& campo = v->genere->campi[i];
+            const guida::Campo& campo = v->tipo->campi[i];
+            std::string aiuto(campo.significato.in(lingua));
+            if (!campo.unita.empty()) aiuto += " (" + std::string(campo.unita) + ")";
             r.push_back({{"position", posizione_json(d, riga, v->valori[i].inizio, c)},
-                         {"label", campo.nome + ":"},
+                         {"label", std::string(campo.nome) + ":"},
                          {"kind", 2},
                          {"paddingRight", true},
-                         {"tooltip", campo.significato + (campo.unita.empty() ? "" : " (" + campo.unita + ")")}});
+                         {"tooltip", aiuto + "; " + std::string(campo.intervallo.in(lingua))}});
         }
     }
     return r;
+}
+
+json formattazione(const Documento& d, Codifica c) {
+    // A text the files cannot hold, or larger than the readers take, is not
+    // laid out: its bytes would not say what the editor shows.
+    if (!d.genere || !d.testo.intraducibili.empty() || d.testo.byte.size() > massimo_testo) return nullptr;
+    const auto tipo = *d.genere == Descrizione::linea ? decompila::TipoDescrizione::linea : decompila::TipoDescrizione::treno;
+    const decompila::Formattato f = decompila::formatta(d.testo.byte, tipo);
+    if (f.testo == d.testo.byte) return json::array();
+    const std::int64_t ultima = static_cast<std::int64_t>(d.righe_1252.size()) - 1;
+    const auto fine = static_cast<std::int64_t>(riga_di(d.testo.byte, d.righe_1252, ultima).size());
+    return json::array({{{"range", {{"start", {{"line", 0}, {"character", 0}}}, {"end", posizione_json(d, ultima, fine, c)}}},
+                         {"newText", utf8_di(f.testo)}}});
 }
 
 }  // namespace compattatore::lsp

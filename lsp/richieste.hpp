@@ -1,5 +1,5 @@
 // The answers to the requests that read one document: hover, completion,
-// document symbols and inlay hints.
+// document symbols, inlay hints and formatting.
 #pragma once
 
 #include <nlohmann/json.hpp>
@@ -12,5 +12,8 @@ nlohmann::json hover(const Documento& d, Posizione p, Codifica c);
 nlohmann::json completamento(const Documento& d, bool snippet);
 nlohmann::json simboli(const Documento& d, Codifica c, bool gerarchia);
 nlohmann::json suggerimenti(const Documento& d, std::int64_t prima_riga, std::int64_t ultima_riga, Codifica c);
+// The whole text in the canonical layout as one edit; none when it already is
+// in it; null for a text that is not a description or that cannot be laid out.
+nlohmann::json formattazione(const Documento& d, Codifica c);
 
 }  // namespace compattatore::lsp

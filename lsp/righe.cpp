@@ -57,7 +57,7 @@ std::string_view riga_di(std::string_view testo, const std::vector<std::size_t>&
     return testo.substr(da, a - da);
 }
 
-std::optional<VoceRiga> leggi_riga(std::string_view riga, Descrizione d) {
+std::optional<VoceRiga> leggi_riga(std::string_view riga, guida::Parte parte) {
     Scorri s(riga);
     VoceRiga v;
     v.parola = s.testo();
@@ -65,13 +65,31 @@ std::optional<VoceRiga> leggi_riga(std::string_view riga, Descrizione d) {
     if (v.parola.testo.empty() && s.fine()) return std::nullopt;
     v.intestazione = intestazione(v.parola.testo);
     if (v.intestazione) return v;
-    v.genere = genere_di(v.parola.testo, d);
-    if (!v.genere) return v;
-    for (const Campo& c : v.genere->campi) {
-        if (s.fine()) break;
-        v.valori.push_back(c.testo ? s.testo() : s.numero());
+    v.tipo = guida::tipo_per_parola(v.parola.testo, parte);
+    if (!v.tipo) return v;
+    for (std::size_t i = 0; i < v.tipo->campi.size() && !s.fine(); ++i) {
+        v.valori.push_back(campo_testo(*v.tipo, i) ? s.testo() : s.numero());
     }
     return v;
+}
+
+guida::Parte parte_iniziale(Descrizione d) {
+    return d == Descrizione::linea ? guida::Parte::linea_generale : guida::Parte::treno_elementi;
+}
+
+guida::Parte parte_dopo(std::string_view intestazione, Descrizione d) {
+    if (d == Descrizione::treno) return guida::Parte::treno_elementi;
+    return intestazione.find("[generale]") != std::string_view::npos ? guida::Parte::linea_generale
+                                                                      : guida::Parte::linea_elementi;
+}
+
+guida::Parte parte_della_riga(std::string_view testo, const std::vector<std::size_t>& righe, std::int64_t riga,
+                              Descrizione d) {
+    for (std::int64_t r = riga - 1; r >= 0; --r) {
+        const std::optional<VoceRiga> v = leggi_riga(riga_di(testo, righe, r), parte_iniziale(d));
+        if (v && v->intestazione) return parte_dopo(v->parola.testo, d);
+    }
+    return parte_iniziale(d);
 }
 
 std::optional<std::int64_t> numero(std::string_view campo) {

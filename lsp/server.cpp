@@ -74,7 +74,8 @@ json capacita(Codifica c) {
             {"hoverProvider", true},
             {"completionProvider", {{"triggerCharacters", json::array({"["})}}},
             {"documentSymbolProvider", true},
-            {"inlayHintProvider", true}};
+            {"inlayHintProvider", true},
+            {"documentFormattingProvider", true}};
 }
 
 }  // namespace
@@ -277,6 +278,9 @@ void Server::gestisci(std::string_view corpo, std::string& uscita) {
             rispondi(uscita, id,
                      d ? suggerimenti(*d, intero_di(campo(r, "start"), "line"), intero_di(campo(r, "end"), "line"), codifica_)
                        : json(nullptr));
+        } else if (metodo == "textDocument/formatting") {
+            const Documento* d = documento();
+            rispondi(uscita, id, d ? formattazione(*d, codifica_) : json(nullptr));
         } else {
             rifiuta(uscita, id, errore::metodo, "unknown method " + metodo);
         }

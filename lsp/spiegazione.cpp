@@ -5,6 +5,7 @@
 
 #include "lsp/testo.hpp"
 #include "model/arrotonda.hpp"
+#include "model/cella.hpp"
 
 namespace compattatore::lsp {
 
@@ -29,19 +30,21 @@ std::string ora(std::int64_t h, std::int64_t mi, std::int64_t se) {
 std::int64_t cella_tratto(std::int64_t p) { return arrotonda(p, 50); }
 std::int64_t cella_punto(std::int64_t p) { return arrotonda(p + 50, 50); }
 
-std::string cella(std::int64_t c) { return "cell " + std::to_string(c) + " (" + metri(c * 50) + ")"; }
+// A cell with the metre its feature stands at, as the reports name it.
+std::string cella(std::int64_t c, std::uint8_t tipo) { return "cell " + std::to_string(c) + " (" + metri(metro_di(tipo, c)) + ")"; }
+std::string cella_valore(std::int64_t c) { return cella(c, tipo_cella::vuota); }
 
 class Valori {
 public:
     explicit Valori(const VoceRiga& v) : v_(v) {}
-    bool completi() const { return v_.genere && v_.valori.size() == v_.genere->campi.size(); }
+    bool completi() const { return v_.tipo && v_.valori.size() == v_.tipo->campi.size(); }
     std::int64_t operator[](std::size_t i) const {
         if (i >= v_.valori.size()) return 0;
         return numero(v_.valori[i].testo).value_or(0);
     }
     bool numeri_validi() const {
         for (std::size_t i = 0; i < v_.valori.size(); ++i) {
-            if (!v_.genere->campi[i].testo && !numero(v_.valori[i].testo)) return false;
+            if (!campo_testo(*v_.tipo, i) && !numero(v_.valori[i].testo)) return false;
         }
         return true;
     }
@@ -66,7 +69,7 @@ std::string effetto_stazione(const Valori& x) {
     std::string r = "Zone from " + metri(inizio) + " to " + metri(fine) + ". ";
     if (tipo < 25) {
         const std::int64_t ferma = fine / 50 - 1;
-        r += "Stops at " + cella(ferma) + ". ";
+        r += "Stops at " + cella(ferma, tipo_cella::fermata) + ". ";
         if (tipo != 5 && tipo != 6) {
             r += "Approach marks";
             for (int j = 1; j <= 4; ++j) {
@@ -83,7 +86,7 @@ std::string effetto_stazione(const Valori& x) {
 
 std::string effetto_segnale(const Valori& x) {
     const std::int64_t c = cella_punto(x[0]);
-    std::string r = "On " + cella(c) + ". Aspects " + std::to_string(x[2] * 10 + x[7]) + ", " +
+    std::string r = "On " + cella(c, tipo_cella::segnale) + ". Aspects " + std::to_string(x[2] * 10 + x[7]) + ", " +
                     std::to_string(x[3] * 10 + x[8]) + ", " + std::to_string(x[4] * 10 + x[9]) + " (side s x 10 + side d). ";
     r += "Approach marks";
     for (int n = 1; n <= 4; ++n) {
@@ -97,9 +100,10 @@ std::string effetto_segnale(const Valori& x) {
 
 std::string effetto_rallentamento(const Valori& x) {
     const std::int64_t p = x[0], l = x[2];
-    std::string r = "Start on " + cella(cella_punto(p)) + ", end on " + cella(cella_punto(p + l)) + ". ";
+    std::string r = "Start on " + cella(cella_punto(p), tipo_cella::inizio_rallentamento) + ", end on " +
+                    cella(cella_punto(p + l), tipo_cella::fine_rallentamento) + ". ";
     if (p > 1500) {
-        r += "Warning on " + cella(arrotonda(p - 1200 + 50, 50)) + ". ";
+        r += "Warning on " + cella(arrotonda(p - 1200 + 50, 50), tipo_cella::avviso_rallentamento) + ". ";
         if (x[4] != 0) {
             const std::int64_t b = arrotonda(p - 1200, 50);
             r += "Cells " + std::to_string(b - 3) + " to " + std::to_string(b) + " before the warning. ";
@@ -112,19 +116,20 @@ std::string effetto_rallentamento(const Valori& x) {
 }
 
 std::string effetto(const VoceRiga& v, const Valori& x) {
-    const std::string& k = v.genere->parola;
-    if (k == "pendenza") return "Gradient " + std::to_string(x[1]) + " ‰ from " + metri(x[0]) + ", " + cella(cella_tratto(x[0])) + ".";
+    const std::string_view k = v.tipo->parola_chiave;
+    if (k == "pendenza") return "Gradient " + std::to_string(x[1]) + " ‰ from " + metri(x[0]) + ", " + cella_valore(cella_tratto(x[0])) + ".";
     if (k == "velocita") {
         return "Speed limit " + std::to_string(x[1]) + " km/h (stored as " + std::to_string(arrotonda(x[1], 5)) + ") from " +
-               metri(x[0]) + ", " + cella(cella_tratto(x[0])) + ".";
+               metri(x[0]) + ", " + cella_valore(cella_tratto(x[0])) + ".";
     }
-    if (k == "aderenza") return "Adhesion " + std::to_string(x[1]) + " from " + metri(x[0]) + ", " + cella(cella_tratto(x[0])) + ".";
+    if (k == "aderenza") return "Adhesion " + std::to_string(x[1]) + " from " + metri(x[0]) + ", " + cella_valore(cella_tratto(x[0])) + ".";
     if (k == "montagna") {
         return "Zone type " + std::to_string(x[2] > 10 ? x[2] - 10 : x[2]) + (x[2] > 10 ? ", with markers" : "") +
                ", cells " + std::to_string(cella_tratto(x[0])) + " to " + std::to_string(arrotonda(x[1] - 50, 50)) + ".";
     }
-    if (k == "indicatori_vmax" || k == "cartello_indicatore") return "On " + cella(cella_punto(x[0])) + ".";
-    if (k == "abbattimento") return "Code point on " + cella(cella_tratto(x[0])) + ".";
+    if (k == "indicatori_vmax") return "On " + cella(cella_punto(x[0]), tipo_cella::indicatore_v_max) + ".";
+    if (k == "cartello_indicatore") return "On " + cella(cella_punto(x[0]), tipo_cella::cartello) + ".";
+    if (k == "abbattimento") return "Code point on " + cella(cella_tratto(x[0]), tipo_cella::punto_codice) + ".";
     if (k == "stazione") return effetto_stazione(x);
     if (k == "segnale") return effetto_segnale(x);
     if (k == "rallentamento") return effetto_rallentamento(x);
@@ -147,25 +152,31 @@ std::string effetto(const VoceRiga& v, const Valori& x) {
 
 std::string spiega(const VoceRiga& v, std::optional<std::size_t> sotto) {
     if (v.intestazione) return "**" + utf8_di(v.parola.testo) + "**: a section header";
-    if (!v.genere) return {};
-    std::string r = "**" + v.genere->parola + "**: " + v.genere->significato + "\n\n";
-    for (std::size_t i = 0; i < v.genere->campi.size(); ++i) {
-        const Campo& c = v.genere->campi[i];
+    if (!v.tipo) return {};
+    const guida::TipoVoce& t = *v.tipo;
+    std::string r = "**" + std::string(t.parola_chiave) + "**: " + std::string(t.nome.in(lingua)) + " (" +
+                    std::string(guida::nome_parte(t.parte, lingua)) + ")\n\n";
+    for (std::size_t i = 0; i < t.campi.size(); ++i) {
+        const guida::Campo& c = t.campi[i];
         const bool qui = sotto && *sotto == i;
-        r += "- " + std::string(qui ? "**" : "") + c.nome + std::string(qui ? "**" : "") + ": ";
+        const std::string unita = c.unita.empty() ? std::string() : std::string(1, ' ').append(c.unita);
+        r += "- " + std::string(qui ? "**" : "") + std::string(c.nome) + std::string(qui ? "**" : "") + ": ";
         if (i < v.valori.size()) {
             const std::string valore = utf8_di(v.valori[i].testo);
-            r += (valore.empty() && !c.testo ? std::string("0") : valore) + (c.unita.empty() ? "" : " " + c.unita);
+            r += (valore.empty() && !campo_testo(t, i) ? std::string("0") : valore) + unita;
         } else {
             r += "(missing on this line)";
         }
-        r += " (" + c.significato + ")\n";
+        r += " (" + std::string(c.significato.in(lingua));
+        if (qui) r += "; " + std::string(c.intervallo.in(lingua));
+        r += ")\n";
     }
     const Valori x(v);
     if (x.completi() && x.numeri_validi()) {
         const std::string e = effetto(v, x);
-        if (!e.empty()) r += "\n" + e;
+        if (!e.empty()) r += "\n" + e + "\n";
     }
+    r += "\n" + std::string(t.significato.in(lingua));
     return r;
 }
 

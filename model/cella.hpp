@@ -42,4 +42,23 @@ struct Cella {
     bool operator==(const Cella&) const = default;
 };
 
+// The length of line one cell stands for.
+inline constexpr std::int32_t metri_cella = 50;
+
+// The metre a feature of the given cell type stands at, as every report
+// names it. Point features (signals, boards, slowdown marks) go to cell
+// p / 50 + 1 of their position p, so their metre is (cell - 1) x 50;
+// everything else (stretch values, stops, code points, markers) is cell x 50.
+constexpr std::int32_t metro_di(std::uint8_t tipo, std::int64_t cella) {
+    switch (tipo) {
+        case tipo_cella::segnale:
+        case tipo_cella::fine_rallentamento:
+        case tipo_cella::inizio_rallentamento:
+        case tipo_cella::avviso_rallentamento:
+        case tipo_cella::indicatore_v_max:
+        case tipo_cella::cartello: return static_cast<std::int32_t>((cella - 1) * metri_cella);
+        default: return static_cast<std::int32_t>(cella * metri_cella);
+    }
+}
+
 }  // namespace compattatore

@@ -25,7 +25,7 @@ driver      | driver                         | output testi driver_base
 platform    | platform                       | driver_base
 programma   | platform/*/main_*              | platform driver
 guida       | guida                          |
-lsp         | lsp                            | output guida formato model
+lsp         | lsp                            | output guida decompila formato model
 cli         | cli                            | platform driver lsp guida decompila
 genera      | bench/genera_scenario.*        |
 bench       | bench                          | genera driver lsp decompila

@@ -95,9 +95,20 @@ struct Caso {
     std::function<void(const json& risposta)> verifica;
 };
 
-json hover_a(int riga, int carattere) {
+json hover_a(int riga, int carattere, const std::string& uri = uri_treno) {
     return richiesta(2, "textDocument/hover",
-                     {{"textDocument", {{"uri", uri_treno}}}, {"position", {{"line", riga}, {"character", carattere}}}});
+                     {{"textDocument", {{"uri", uri}}}, {"position", {{"line", riga}, {"character", carattere}}}});
+}
+
+// A small line: the same keyword in the general section and after it, and a
+// gradient.
+const std::string linea_piccola =
+    "[generale]\r\nlunghezza percorso, 10000\r\nsfondo uno, 1\r\n[curve]\r\nsfondo uno, 1\r\n"
+    "[pendenze]\r\npendenza, 1500, 8\r\nripetizione segnali 4 codici, 0, 0\r\n[fine]\r\n";
+
+json formatta_richiesta(int id, const std::string& uri) {
+    return richiesta(id, "textDocument/formatting",
+                     {{"textDocument", {{"uri", uri}}}, {"options", {{"tabSize", 4}, {"insertSpaces", true}}}});
 }
 
 std::string valore_hover(const json& r) { return r["result"]["contents"]["value"].get<std::string>(); }
@@ -111,7 +122,10 @@ std::vector<Caso> casi() {
          [](const json& r) {
              const std::string v = valore_hover(r);
              EXPECT_NE(v.find("**stazione**"), std::string::npos) << v;
-             EXPECT_NE(v.find("**position**: 85950 m"), std::string::npos) << v;
+             EXPECT_NE(v.find("**stazione**: station"), std::string::npos) << v;
+             EXPECT_NE(v.find("**posizione**: 85950 m (position of the station; multiple of 50 (status 8)"),
+                       std::string::npos) << v;
+             EXPECT_NE(v.find("- tipo: 12 (station kind"), std::string::npos) << v;
              EXPECT_NE(v.find("Zone from 85,800 m to 86,100 m"), std::string::npos) << v;
              EXPECT_NE(v.find("Stops at cell 1721"), std::string::npos) << v;
              EXPECT_NE(v.find("81 on cell 1720"), std::string::npos) << v;
@@ -122,7 +136,8 @@ std::vector<Caso> casi() {
          {apri(uri_treno, treno), hover_a(15, 3)},
          [](const json& r) {
              const std::string v = valore_hover(r);
-             EXPECT_NE(v.find("On cell 1733"), std::string::npos) << v;
+             // The metre of a signal's cell is the signal's, as inspect names it.
+             EXPECT_NE(v.find("On cell 1733 (86,600 m)"), std::string::npos) << v;
              EXPECT_NE(v.find("Aspects 20, 30, 0"), std::string::npos) << v;
              EXPECT_NE(v.find("61 on cell 1731, 62 on cell 1729, 63 on cell 1727, 64 on cell 1725"), std::string::npos) << v;
              EXPECT_NE(v.find("Time 238 s"), std::string::npos) << v;
@@ -130,6 +145,19 @@ std::vector<Caso> casi() {
         {"hover on the clock reads blank-separated numbers",
          {apri(uri_treno, treno), hover_a(4, 2)},
          [](const json& r) { EXPECT_NE(valore_hover(r).find("Starts at 13:40:45"), std::string::npos) << valore_hover(r); }},
+        {"hover on a gradient gives its cell and metre",
+         {apri(uri_linea, linea_piccola), hover_a(6, 3, uri_linea)},
+         [](const json& r) {
+             const std::string v = valore_hover(r);
+             EXPECT_NE(v.find("**pendenza**: gradient (line, feature part)"), std::string::npos) << v;
+             EXPECT_NE(v.find("Gradient 8 \u2030 from 1,500 m, cell 30 (1,500 m)."), std::string::npos) << v;
+         }},
+        {"hover on a general entry in the general section explains it",
+         {apri(uri_linea, linea_piccola), hover_a(2, 3, uri_linea)},
+         [](const json& r) { EXPECT_NE(valore_hover(r).find("**sfondo uno**"), std::string::npos) << r; }},
+        {"hover on a general entry past the general section is null, as the reader ignores it",
+         {apri(uri_linea, linea_piccola), hover_a(4, 3, uri_linea)},
+         [](const json& r) { EXPECT_TRUE(r["result"].is_null()) << r; }},
         {"hover off any entry is null",
          {apri(uri_treno, treno + "\r\n\r\n"), hover_a(19, 0)},
          [](const json& r) { EXPECT_TRUE(r["result"].is_null()) << r; }},
@@ -140,11 +168,39 @@ std::vector<Caso> casi() {
              for (const json& e : r["result"]["items"]) per_nome[e["label"]] = e;
              ASSERT_TRUE(per_nome.count("segnale"));
              EXPECT_EQ(per_nome["segnale"]["insertText"],
-                       "segnale, ${1:position}, ${2:sx}, ${3:s1}, ${4:s2}, ${5:s3}, ${6:rapp}, ${7:dx}, ${8:d1}, ${9:d2}, ${10:d3}, ${11:time}");
+                       "segnale, ${1:posizione}, ${2:sx}, ${3:s1}, ${4:s2}, ${5:s3}, ${6:rapp}, ${7:dx}, ${8:d1}, ${9:d2}, ${10:d3}, ${11:tempo}");
+             EXPECT_EQ(per_nome["segnale"]["detail"], "signal");
              EXPECT_EQ(per_nome["segnale"]["insertTextFormat"], 2);
              EXPECT_TRUE(per_nome.count("[stazioni]"));
              EXPECT_FALSE(per_nome.count("pendenza")) << "a line entry offered in a train";
          }},
+        {"completion in a line writes a keyword the reader accepts",
+         {apri(uri_linea, linea_piccola), richiesta(2, "textDocument/completion", {{"textDocument", {{"uri", uri_linea}}}, {"position", {{"line", 0}, {"character", 0}}}})},
+         [](const json& r) {
+             std::map<std::string, json> per_nome;
+             for (const json& e : r["result"]["items"]) per_nome[e["label"]] = e;
+             ASSERT_TRUE(per_nome.count("ripetizione segnali"));
+             // Without its digit the keyword is refused (no code system).
+             EXPECT_EQ(per_nome["ripetizione segnali"]["insertText"], "ripetizione segnali 4 codici, ${1:inizio}, ${2:fine}");
+             EXPECT_EQ(per_nome["curva"]["insertText"], "curva${1|s,d|}${2|1,2,3,4,5,6|}, ${3:inizio}, ${4:lunghezza}");
+             EXPECT_FALSE(per_nome.count("stazione")) << "a train entry offered in a line";
+         }},
+        {"formatting gives the whole text in the canonical layout as one edit",
+         {apri(uri_treno, treno), formatta_richiesta(2, uri_treno)},
+         [](const json& r) {
+             ASSERT_TRUE(r["result"].is_array()) << r;
+             ASSERT_EQ(r["result"].size(), 1u);
+             const json& e = r["result"][0];
+             EXPECT_EQ(e["range"]["start"], (json{{"line", 0}, {"character", 0}}));
+             // The text ends with a line end: the range ends on the empty line after it.
+             EXPECT_EQ(e["range"]["end"], (json{{"line", 18}, {"character", 0}}));
+             const std::string t = e["newText"];
+             EXPECT_NE(t.find("numero vetture,               2\r\n"), std::string::npos) << t;
+             EXPECT_NE(t.find("VALMORA P.R."), std::string::npos) << t;
+         }},
+        {"formatting a text the files cannot hold is null",
+         {apri(uri_treno, treno + "\u20ac\u0100\r\n"), formatta_richiesta(2, uri_treno)},
+         [](const json& r) { EXPECT_TRUE(r["result"].is_null()) << r; }},
         {"document symbols: sections, stations by name, the signal by kilometre",
          {apri(uri_treno, treno), richiesta(2, "textDocument/documentSymbol", doc)},
          [](const json& r) {
@@ -163,9 +219,9 @@ std::vector<Caso> casi() {
                                                                           {"range", {{"start", {{"line", 0}, {"character", 0}}}, {"end", {{"line", 11}, {"character", 0}}}}}})},
          [](const json& r) {
              ASSERT_EQ(r["result"].size(), 17u);  // one station, nothing for the short entries
-             EXPECT_EQ(r["result"][0]["label"], "position:");
+             EXPECT_EQ(r["result"][0]["label"], "posizione:");
              EXPECT_EQ(r["result"][0]["position"], (json{{"line", 11}, {"character", 12}}));
-             EXPECT_EQ(r["result"][16]["label"], "name:");
+             EXPECT_EQ(r["result"][16]["label"], "nome:");
          }},
         {"an unknown request is MethodNotFound",
          {richiesta(2, "textDocument/frobnicate")},
@@ -211,6 +267,7 @@ TEST(ServerLsp, InizializzazioneECodificaDellePosizioni) {
         const json& cap = (*risposta(out, 1))["result"]["capabilities"];
         EXPECT_EQ(cap["positionEncoding"], x.codifica);
         EXPECT_TRUE(cap["hoverProvider"]);
+        EXPECT_TRUE(cap["documentFormattingProvider"]);
         EXPECT_TRUE(cap["inlayHintProvider"]);
     }
 }
@@ -350,6 +407,24 @@ TEST(ServerLsp, UnaRafficaDiCambiVieneControllataUnaVoltaSola) {
     EXPECT_EQ(p[0]["version"], 100);
     ASSERT_EQ(p[0]["diagnostics"].size(), 1u);
     EXPECT_EQ(p[0]["diagnostics"][0]["code"], 1);
+}
+
+TEST(ServerLsp, UnTestoGiaFormattatoNonHaModifiche) {
+    Server s([](const std::filesystem::path&) { return std::optional<std::string>(); });
+    scambia(s, {inizia(), apri(uri_linea, testo_linea())});
+    const auto risposte = scambia(s, {formatta_richiesta(2, uri_linea)});
+    const json* prima = risposta(risposte, 2);
+    ASSERT_NE(prima, nullptr);
+    ASSERT_EQ((*prima)["result"].size(), 1u) << *prima;
+    const std::string formattato = (*prima)["result"][0]["newText"];
+    const auto dopo = scambia(s, {cambia(uri_linea, formattato, 2), formatta_richiesta(3, uri_linea)});
+    const json* r = risposta(dopo, 3);
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ((*r)["result"], json::array());
+    // The formatted line still compiles clean.
+    const auto p = pubblicati(dopo, uri_linea);
+    ASSERT_EQ(p.size(), 1u);
+    EXPECT_TRUE(p[0]["diagnostics"].empty()) << p[0];
 }
 
 TEST(ServerLsp, CambiIncrementaliNellaCodificaConcordata) {

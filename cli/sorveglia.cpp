@@ -1,0 +1,68 @@
+#include "cli/sorveglia.hpp"
+
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cli/cli.hpp"
+#include "platform/sorveglianza.hpp"
+
+namespace compattatore::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string adesso() {
+    const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm tm{};
+#ifdef _WIN32
+    localtime_s(&tm, &t);
+#else
+    localtime_r(&t, &tm);
+#endif
+    char b[32];
+    const std::size_t n = std::strftime(b, sizeof b, "%Y-%m-%d %H:%M:%S", &tm);
+    return std::string(b, n);
+}
+
+// One run: the separator, the command, and its outcome. The report goes to
+// standard error, where the commands print theirs (standard output then
+// holds only what the command itself writes there, one --json object a run).
+void un_giro(const Comando& c, const Argomenti& a, std::ostream& out, std::ostream& err, int giro) {
+    err << "=== " << c.nome << " --watch, run " << giro << ", " << adesso() << " ===\n";
+    int esito = esito_uso;
+    try {
+        esito = c.esegui(a, out, err);
+    } catch (const ErroreUso&) {
+        throw;
+    } catch (const std::exception& e) {
+        err << "compattatore-cli: " << e.what() << '\n';
+    }
+    err << "=== exit status " << esito << "; watching for changes (Ctrl+C to stop) ===\n";
+    out.flush();
+    err.flush();
+}
+
+}  // namespace
+
+int sorveglia(const Comando& c, const Argomenti& a, std::ostream& out, std::ostream& err) {
+    std::vector<fs::path> file(a.posizionali.begin(), a.posizionali.end());
+    std::vector<FirmaFile> prima;
+    for (const fs::path& f : file) prima.push_back(firma_di(f));
+    int giro = 1;
+    un_giro(c, a, out, err, giro);
+    Sorveglianza s(file);
+    // A save between the first run and the start of the watch is not lost.
+    std::vector<FirmaFile> dopo;
+    for (const fs::path& f : file) dopo.push_back(firma_di(f));
+    if (dopo != prima) un_giro(c, a, out, err, ++giro);
+    for (;;) {
+        s.attendi();
+        un_giro(c, a, out, err, ++giro);
+    }
+}
+
+}  // namespace compattatore::cli
