@@ -127,6 +127,9 @@ private:
             }
             if (c.ruolo == Ruolo::chiave && ha(c.testo, "-")) continue;
             if (c.ruolo == Ruolo::commento) {
+                // A comment in front of an entry's values comments the entry out.
+                riga_ignorata = c.riga;
+                sorgente_ignorata = c.sorgente;
                 commento(c);
                 continue;
             }

@@ -88,9 +88,9 @@ private:
             bool trovato = false;
             if (!campi_.fine()) {
                 trovato = contiene(campi_.campo_testo(), "[generale]");
+                campi_.segna(Ruolo::chiave);
                 if (!campi_.fine()) {
                     if (trovato) {
-                        campi_.segna(Ruolo::chiave);
                         campi_.segna(Ruolo::intestazione);
                         campi_.segna_parte(Parte::generale);
                         return true;

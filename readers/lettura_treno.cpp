@@ -256,9 +256,11 @@ void leggi_treno(Scenario& s, LettoreCampi& campi, std::int32_t slot_cartelli) {
     // Everything up to the first field that holds "[generale]" is dropped; a
     // text without it has no entry read at all.
     bool trovato = false;
-    while (!trovato && !campi.fine()) trovato = contiene(campi.campo_testo(), "[generale]");
-    if (trovato) {
+    while (!trovato && !campi.fine()) {
+        trovato = contiene(campi.campo_testo(), "[generale]");
         campi.segna(Ruolo::chiave);
+    }
+    if (trovato) {
         campi.segna(Ruolo::intestazione);
         campi.segna_parte(Parte::generale);
     }
