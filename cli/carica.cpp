@@ -165,6 +165,7 @@ Compilazione carica_descrizioni(std::string_view comando, const Argomenti& a, in
     // Nothing is recorded when no warning is wanted.
     const bool controlli = !scelta.nessuno || !scelta.accesi.empty();
     Registro registro;
+    if (controlli) registro.campi.reserve((linea.size() + treno.size()) / 16);
     c.esito = compila(c.scenario, scrivi_linea, Descrizioni{linea, treno}, controlli ? &registro : nullptr);
 
     std::vector<Diagnostica> prima = std::move(r.diagnostiche);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <set>
+#include <span>
 #include <string>
 
 #include "controlli/codifica.hpp"
@@ -13,10 +15,11 @@ namespace compattatore {
 namespace {
 
 // One entry as the reader took it: its keyword field and the values after it.
+// The values follow their keyword field in the record.
 struct Voce_ {
     const CampoLetto* chiave;
-    std::vector<const CampoLetto*> valori;
-    std::int32_t v(std::size_t i) const { return i < valori.size() ? valori[i]->valore : 0; }
+    std::span<const CampoLetto> valori;
+    std::int32_t v(std::size_t i) const { return i < valori.size() ? valori[i].valore : 0; }
     bool ha(std::size_t i) const { return i < valori.size(); }
 };
 
@@ -92,16 +95,13 @@ private:
     }
 
     void raccogli() {
-        for (const CampoLetto& c : r_.campi) {
-            if (c.ruolo == Ruolo::valore && !voci_.empty() && voci_.back().chiave != nullptr) {
-                voci_.back().valori.push_back(&c);
-            } else if (c.ruolo == Ruolo::chiave && c.genere != Genere::nessuno) {
-                voci_.push_back({&c, {}});
-            } else if (c.ruolo != Ruolo::valore) {
-                voci_.push_back({nullptr, {}});  // values after an ignored field belong to no entry
-            }
+        const std::vector<CampoLetto>& c = r_.campi;
+        for (std::size_t i = 0; i < c.size(); ++i) {
+            if (c[i].ruolo != Ruolo::chiave || c[i].genere == Genere::nessuno) continue;
+            std::size_t n = 0;
+            while (i + 1 + n < c.size() && c[i + 1 + n].ruolo == Ruolo::valore) ++n;
+            voci_.push_back({&c[i], std::span<const CampoLetto>(c).subspan(i + 1, n)});
         }
-        std::erase_if(voci_, [](const Voce_& v) { return v.chiave == nullptr; });
     }
 
     // The keyword-position fields that no kind took, and the comments.
@@ -224,6 +224,8 @@ private:
     // from its own: "indicatori_vmx" is a speed board all the same.
     void quasi(const CampoLetto& k) {
         const std::string_view t = senza_blanchi(k.testo);
+        // The same spelling is looked at once: a long line repeats a few.
+        if (!grafie_.insert(t).second) return;
         const std::optional<std::string_view> p = parola_vicina(t, k.sorgente);
         if (!p) return;
         std::string m = minuscole(t);
@@ -243,11 +245,11 @@ private:
             avvisa(Stato::avviso_campi, k, "this field holds two keywords (\"" + std::string(parola(k.genere)) +
                        "\" and \"" + std::string(parola(k.secondo)) + "\") and is handled twice");
         }
-        for (const CampoLetto* x : v.valori) {
-            if (x->riga != k.riga) {
-                avvisa(Stato::avviso_campi, *x, "the entry \"" + std::string(parola(k.genere)) + "\" of line " +
+        for (const CampoLetto& x : v.valori) {
+            if (x.riga != k.riga) {
+                avvisa(Stato::avviso_campi, x, "the entry \"" + std::string(parola(k.genere)) + "\" of line " +
                            std::to_string(k.riga) + " lacks fields: it takes \"" +
-                           std::string(senza_blanchi(x->testo)) + "\" of line " + std::to_string(x->riga) +
+                           std::string(senza_blanchi(x.testo)) + "\" of line " + std::to_string(x.riga) +
                            " as its value");
                 break;
             }
@@ -276,7 +278,7 @@ private:
             default: return;
         }
         if (!v.ha(0) || !s_.percorso_dimensionato()) return;
-        const CampoLetto& p = *v.valori[0];
+        const CampoLetto& p = v.valori[0];
         const std::int64_t m = p.valore;
         if (m > lunghezza() && m <= s_.lunghezza_estesa) {
             avvisa(Stato::avviso_oltre_linea, p, "\"" + std::string(parola(g)) + "\" at " + metri(m) +
@@ -293,7 +295,7 @@ private:
         if (!v.ha(da + 2)) return;
         const std::int32_t h = v.v(da), m = v.v(da + 1), s = v.v(da + 2);
         if (h >= 0 && h <= 23 && m >= 0 && m <= 59 && s >= 0 && s <= 59) return;
-        avvisa(Stato::avviso_valori, *v.valori[da], std::string(cosa) + " " + std::to_string(h) + ":" + std::to_string(m) +
+        avvisa(Stato::avviso_valori, v.valori[da], std::string(cosa) + " " + std::to_string(h) + ":" + std::to_string(m) +
                    ":" + std::to_string(s) + " lies outside 00:00:00 to 23:59:59");
     }
 
@@ -302,7 +304,7 @@ private:
         if (!v.ha(i)) return;
         const std::int32_t x = v.v(i);
         if (x >= minimo && x <= massimo) return;
-        avvisa(Stato::avviso_valori, *v.valori[i], std::string(cosa) + " " + std::to_string(x) + unita + " lies outside " +
+        avvisa(Stato::avviso_valori, v.valori[i], std::string(cosa) + " " + std::to_string(x) + unita + " lies outside " +
                    std::to_string(minimo) + " to " + std::to_string(massimo) + unita);
     }
 
@@ -312,7 +314,7 @@ private:
             case Genere::stazione: orario(v, 13, "station time"); break;
             case Genere::velocita:
                 if (v.ha(1) && (v.v(1) == 0 || v.v(1) % 5 != 0)) {
-                    avvisa(Stato::avviso_valori, *v.valori[1], "speed " + std::to_string(v.v(1)) +
+                    avvisa(Stato::avviso_valori, v.valori[1], "speed " + std::to_string(v.v(1)) +
                                " km/h: a speed limit is stored divided by 5 and must be a multiple of 5 above 0");
                 } else {
                     fuori(v, 1, 5, 300, "speed", " km/h");
@@ -360,11 +362,11 @@ private:
         const std::int64_t c = arrotonda(v.v(0), 50), cp = arrotonda(prec->v(0), 50);
         const std::string nome(parola(v.chiave->genere));
         if (c < cp) {
-            avvisa(Stato::avviso_ordine, *v.valori[0], nome + " at " + metri(v.v(0)) + " comes after one at " +
+            avvisa(Stato::avviso_ordine, v.valori[0], nome + " at " + metri(v.v(0)) + " comes after one at " +
                        metri(prec->v(0)) + " (line " + std::to_string(prec->chiave->riga) +
                        "): the entries of a profile must go in increasing position");
         } else if (c == cp && c > 0) {
-            avvisa(Stato::avviso_sovrapposizione, *v.valori[0], nome + " at " + metri(v.v(0)) + " falls on cell " +
+            avvisa(Stato::avviso_sovrapposizione, v.valori[0], nome + " at " + metri(v.v(0)) + " falls on cell " +
                        std::to_string(c) + " as the one of line " + std::to_string(prec->chiave->riga) +
                        ", which then governs one cell only");
         }
@@ -373,11 +375,11 @@ private:
     void curva(const Voce_& v, const Voce_* prec, std::int64_t& raggiunto) {
         const std::int64_t inizio = v.v(0), fine = inizio + v.v(1);
         if (prec != nullptr && inizio < prec->v(0)) {
-            avvisa(Stato::avviso_ordine, *v.valori[0], "curve at " + metri(inizio) + " comes after the curve at " +
+            avvisa(Stato::avviso_ordine, v.valori[0], "curve at " + metri(inizio) + " comes after the curve at " +
                        metri(prec->v(0)) + " (line " + std::to_string(prec->chiave->riga) +
                        "): the plan is drawn in order and has passed it, so it is lost");
         } else if (inizio < raggiunto) {
-            avvisa(Stato::avviso_sovrapposizione, *v.valori[0], "curve at " + metri(inizio) +
+            avvisa(Stato::avviso_sovrapposizione, v.valori[0], "curve at " + metri(inizio) +
                        " begins before the previous curve ends (" + metri(raggiunto) + "): its first " +
                        metri(std::min(raggiunto, fine) - inizio) + " are lost");
         }
@@ -389,10 +391,10 @@ private:
         const std::int64_t t = std::int64_t{v.v(13)} * 3600 + v.v(14) * 60 + v.v(15);
         const std::int64_t tp = std::int64_t{prec->v(13)} * 3600 + prec->v(14) * 60 + prec->v(15);
         if (v.v(0) <= prec->v(0)) {
-            avvisa(Stato::avviso_ordine, *v.valori[0], "station at " + metri(v.v(0)) + " does not lie after the station at " +
+            avvisa(Stato::avviso_ordine, v.valori[0], "station at " + metri(v.v(0)) + " does not lie after the station at " +
                        metri(prec->v(0)) + " (line " + std::to_string(prec->chiave->riga) + ")");
         } else if (t <= tp) {
-            avvisa(Stato::avviso_ordine, *v.valori[13], "station time does not come after the time of the station of line " +
+            avvisa(Stato::avviso_ordine, v.valori[13], "station time does not come after the time of the station of line " +
                        std::to_string(prec->chiave->riga));
         }
     }
@@ -401,7 +403,7 @@ private:
         std::stable_sort(z.begin(), z.end(), [](const Voce_* a, const Voce_* b) { return a->v(0) < b->v(0); });
         for (std::size_t i = 1; i < z.size(); ++i) {
             if (z[i]->v(0) < z[i - 1]->v(1)) {
-                avvisa(Stato::avviso_sovrapposizione, *z[i]->valori[0], "mountain zone " + metri(z[i]->v(0)) + " to " +
+                avvisa(Stato::avviso_sovrapposizione, z[i]->valori[0], "mountain zone " + metri(z[i]->v(0)) + " to " +
                            metri(z[i]->v(1)) + " overlaps the zone of line " + std::to_string(z[i - 1]->chiave->riga));
             }
         }
@@ -415,7 +417,7 @@ private:
                 const Voce& st = s_.voce(static_cast<std::int64_t>(k));
                 if (st.fine <= st.inizio) continue;
                 if (a < st.fine && b > st.inizio) {
-                    avvisa(Stato::avviso_sovrapposizione, *v->valori[0], "slowdown " + metri(a) + " to " + metri(b) +
+                    avvisa(Stato::avviso_sovrapposizione, v->valori[0], "slowdown " + metri(a) + " to " + metri(b) +
                                " lies inside the zone of the station \"" + st.nome + "\" (" + metri(st.inizio) +
                                " to " + metri(st.fine) + ")");
                     break;
@@ -428,6 +430,7 @@ private:
     const Scenario& s_;
     std::vector<Voce_> voci_;
     std::map<Genere, const CampoLetto*> visti_;
+    std::set<std::string_view> grafie_;
     std::vector<Diagnostica> fuori_;
 };
 
@@ -457,20 +460,25 @@ std::vector<Diagnostica> controlla_codifica(std::string_view t, Sorgente sorgent
         avvisa(0, 3, "the text begins with a UTF-8 byte-order mark");
         i = 3;
     }
+    std::size_t contate = i;  // the lines are counted up to here
     while (i < t.size()) {
-        const auto c = static_cast<unsigned char>(t[i]);
-        if (c == '\n' || (c == '\r' && (i + 1 >= t.size() || t[i + 1] != '\n'))) {
-            ++i;
-            ++riga;
-            inizio_riga = i;
-            continue;
+        // Plain ASCII text has nothing to say: on to the next high byte.
+        while (i < t.size() && static_cast<unsigned char>(t[i]) < 0x80) ++i;
+        if (i >= t.size()) break;
+        for (; contate < i; ++contate) {
+            const char x = t[contate];
+            if (x == '\n' || (x == '\r' && (contate + 1 >= t.size() || t[contate + 1] != '\n'))) {
+                ++riga;
+                inizio_riga = contate + 1;
+            }
         }
-        const std::size_t n = c >= 0x80 ? sequenza_utf8(t, i) : 0;
+        const std::size_t n = sequenza_utf8(t, i);
         if (n > 0 && riga_avvisata != riga) {
             avvisa(i, n, "these " + std::to_string(n) + " bytes are a UTF-8 character, read as " + std::to_string(n) +
                              " Windows-1252 characters");
         }
         i += n > 0 ? n : 1;
+        contate = i;
     }
     return r;
 }

@@ -2,6 +2,7 @@
 // suggestions of the class "unknown-entry", and the names of the classes.
 #include <algorithm>
 #include <array>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -25,19 +26,23 @@ char minuscola(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - '
 
 // The edit distance with a swap of two neighbours counted once.
 std::size_t distanza(std::string_view a, std::string_view b) {
-    std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
-    for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
-    for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+    // Lengths far apart are far apart: no table needed.
+    if (a.size() > b.size() + 2 || b.size() > a.size() + 2) return 3;
+    const std::size_t w = b.size() + 1;
+    std::vector<std::size_t> d((a.size() + 1) * w);
+    const auto at = [&](std::size_t i, std::size_t j) -> std::size_t& { return d[i * w + j]; };
+    for (std::size_t i = 0; i <= a.size(); ++i) at(i, 0) = i;
+    for (std::size_t j = 0; j <= b.size(); ++j) at(0, j) = j;
     for (std::size_t i = 1; i <= a.size(); ++i) {
         for (std::size_t j = 1; j <= b.size(); ++j) {
             const std::size_t costo = a[i - 1] == b[j - 1] ? 0 : 1;
-            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + costo});
+            at(i, j) = std::min({at(i - 1, j) + 1, at(i, j - 1) + 1, at(i - 1, j - 1) + costo});
             if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
-                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+                at(i, j) = std::min(at(i, j), at(i - 2, j - 2) + 1);
             }
         }
     }
-    return d[a.size()][b.size()];
+    return at(a.size(), b.size());
 }
 
 }  // namespace
@@ -47,6 +52,10 @@ std::optional<std::string_view> parola_vicina(std::string_view campo, Sorgente s
     for (const char x : campo) c += minuscola(x);
     while (!c.empty() && (c.back() == ' ' || c.back() == '\t' || (c.back() >= '0' && c.back() <= '9'))) c.pop_back();
     if (c.size() < 4) return std::nullopt;
+    const auto& parole = sorgente == Sorgente::treno ? std::span<const std::string_view>(parole_treno)
+                                                     : std::span<const std::string_view>(parole_linea);
+    // A keyword spelt right is its own nearest.
+    if (const auto it = std::find(parole.begin(), parole.end(), c); it != parole.end()) return *it;
     const std::size_t soglia = c.size() < 7 ? 1 : 2;
     std::optional<std::string_view> migliore;
     std::size_t minima = soglia + 1;
@@ -57,11 +66,7 @@ std::optional<std::string_view> parola_vicina(std::string_view campo, Sorgente s
             migliore = p;
         }
     };
-    if (sorgente == Sorgente::treno) {
-        for (const std::string_view p : parole_treno) prova(p);
-    } else {
-        for (const std::string_view p : parole_linea) prova(p);
-    }
+    for (const std::string_view p : parole) prova(p);
     return migliore;
 }
 
