@@ -8,6 +8,8 @@
 #include <string>
 
 #include "bench/genera_scenario.hpp"
+#include "controlli/codifica.hpp"
+#include "controlli/controlli.hpp"
 #include "decompila/decompila.hpp"
 #include "formato/file_percorso.hpp"
 #include "formato/file_planimetria.hpp"
@@ -178,6 +180,30 @@ void Decompila(benchmark::State& stato) {
     }
 }
 BENCHMARK(Decompila)->Arg(0)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// What `check` does on a line of 1,000 km: the compile alone (argument 0),
+// and with the reading recorded and every check on meaning run (argument 1).
+void Verifica(benchmark::State& stato) {
+    const ScenarioGenerato& g = generato(1000000);
+    const bool controlli = stato.range(0) != 0;
+    for (auto _ : stato) {
+        Scenario s;
+        s.nome_percorso = "Banco";
+        s.numero_treno = "1";
+        Registro r;
+        compila(s, 1, Descrizioni{g.linea, g.treno}, controlli ? &r : nullptr);
+        if (controlli) {
+            std::vector<Diagnostica> a = controlla_codifica(g.linea, Sorgente::linea);
+            const std::vector<Diagnostica> b = controlla_codifica(g.treno, Sorgente::treno);
+            const std::vector<Diagnostica> c = controlla(r, s);
+            a.insert(a.end(), b.begin(), b.end());
+            a.insert(a.end(), c.begin(), c.end());
+            benchmark::DoNotOptimize(a.data());
+        }
+        benchmark::DoNotOptimize(s.percorso.data());
+    }
+}
+BENCHMARK(Verifica)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 }  // namespace
 }  // namespace compattatore::banco

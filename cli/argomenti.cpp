@@ -47,18 +47,29 @@ Argomenti analizza_argomenti(std::string_view comando, std::span<const Opzione> 
         const std::size_t uguale = x.rfind("--", 0) == 0 ? x.find('=') : std::string::npos;
         const std::string parola = x.substr(0, uguale);
         const Opzione* o = trova(opzioni, parola);
+        // A short option's value may follow it in the same word.
+        const Opzione* breve = o == nullptr && x[1] != '-' ? trova(opzioni, x.substr(0, 2)) : nullptr;
+        if (breve != nullptr && !breve->valore.empty()) {
+            const std::string k(chiave(*breve));
+            r.valori[k] = x.substr(2);
+            r.elenchi[k].push_back(x.substr(2));
+            continue;
+        }
         if (o == nullptr) throw ErroreUso(std::string(comando), "unknown option " + parola);
         const std::string k(chiave(*o));
         if (o->valore.empty()) {
             if (uguale != std::string::npos) throw ErroreUso(std::string(comando), parola + " takes no value");
             r.flag.insert(k);
-        } else if (uguale != std::string::npos) {
+            continue;
+        }
+        if (uguale != std::string::npos) {
             r.valori[k] = x.substr(uguale + 1);
         } else if (i + 1 < a.size()) {
             r.valori[k] = a[++i];
         } else {
             throw ErroreUso(std::string(comando), parola + " needs a value");
         }
+        r.elenchi[k].push_back(r.valori[k]);
     }
     return r;
 }

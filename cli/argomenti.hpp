@@ -4,7 +4,8 @@
 // usage error. Adding an option to a command is adding one row to its table:
 // the parser and the command's --help both read it.
 //
-// Accepted forms: "--name", "-n", "--name VALUE", "--name=VALUE", "-n VALUE";
+// Accepted forms: "--name", "-n", "--name VALUE", "--name=VALUE", "-n VALUE",
+// "-nVALUE" (so "-Werror" is -W with "error");
 // "--" ends the options (every later word is a positional); "-" alone is a
 // positional. "--help" or "-h" anywhere before "--" asks for the help.
 #pragma once
@@ -33,6 +34,7 @@ struct Argomenti {
     std::vector<std::string> posizionali;
     std::set<std::string, std::less<>> flag;
     std::map<std::string, std::string, std::less<>> valori;
+    std::map<std::string, std::vector<std::string>, std::less<>> elenchi;  // every value of an option, in order
     bool aiuto = false;
 
     bool ha(std::string_view nome) const { return flag.contains(nome) || valori.contains(nome); }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "cli/file_scenario.hpp"
+#include "controlli/codifica.hpp"
 #include "platform/ambiente_file.hpp"
 
 namespace compattatore::cli {
@@ -72,6 +73,65 @@ Identita identita_di(std::string_view comando, const Argomenti& a, const fs::pat
     return id;
 }
 
+SceltaAvvisi scelta_avvisi(std::string_view comando, const Argomenti& a) {
+    SceltaAvvisi s;
+    s.nessuno = a.ha(opzione_senza_avvisi.breve);
+    const auto it = a.elenchi.find(opzione_avvisi.breve);
+    if (it == a.elenchi.end()) return s;
+    for (const std::string& v : it->second) {
+        if (v == "error") {
+            s.come_errori = true;
+            continue;
+        }
+        if (v == "no-error") {
+            s.come_errori = false;
+            continue;
+        }
+        const bool spento = v.starts_with("no-");
+        const std::string nome = spento ? v.substr(3) : v;
+        const std::optional<Stato> classe = classe_di(nome);
+        if (!classe) throw ErroreUso(std::string(comando), "unknown warning class \"" + nome + "\"");
+        if (spento) {
+            s.spenti.insert(*classe);
+            s.accesi.erase(*classe);
+        } else {
+            s.accesi.insert(*classe);
+            s.spenti.erase(*classe);
+        }
+    }
+    return s;
+}
+
+namespace {
+
+// The texts as the format reads them: --input-encoding utf-8 converts them.
+// False when a character has no Windows-1252 byte (each is reported).
+bool converti(std::string_view comando, const Argomenti& a, std::string& linea, std::string& treno, Rapporto& r) {
+    const std::optional<std::string> codifica = a.valore(opzione_codifica.nome);
+    if (!codifica || *codifica == "windows-1252") return true;
+    if (*codifica != "utf-8") {
+        throw ErroreUso(std::string(comando), "unknown input encoding \"" + *codifica + "\" (utf-8 or windows-1252)");
+    }
+    bool riuscita = true;
+    for (auto [testo, sorgente] : {std::pair{&linea, Sorgente::linea}, std::pair{&treno, Sorgente::treno}}) {
+        Conversione c = da_utf8_a_1252(*testo, sorgente);
+        riuscita = riuscita && c.errori.empty();
+        r.diagnostiche.insert(r.diagnostiche.end(), c.errori.begin(), c.errori.end());
+        *testo = std::move(c.testo);
+    }
+    return riuscita;
+}
+
+void aggiungi_avvisi(const SceltaAvvisi& scelta, std::vector<Diagnostica> avvisi, Rapporto& r) {
+    for (Diagnostica& d : avvisi) {
+        if (!scelta.vuole(d.stato)) continue;
+        if (scelta.come_errori) r.rifiutato = true;
+        r.diagnostiche.push_back(std::move(d));
+    }
+}
+
+}  // namespace
+
 Compilazione carica_descrizioni(std::string_view comando, const Argomenti& a, int scrivi_linea,
                                 const std::function<void(const Identita&)>& prima_di_leggere) {
     const fs::path percorso_linea = a.posizionali.at(0);
@@ -81,22 +141,41 @@ Compilazione carica_descrizioni(std::string_view comando, const Argomenti& a, in
     verifica_ingresso(percorso_treno);
     const Identita id = identita_di(comando, a, percorso_linea, percorso_treno);
     if (prima_di_leggere) prima_di_leggere(id);
-    const std::string linea = leggi_ingresso(percorso_linea, massimo_descrizione);
-    const std::string treno = leggi_ingresso(percorso_treno, massimo_descrizione);
+    const SceltaAvvisi scelta = scelta_avvisi(comando, a);
+    std::string linea = leggi_ingresso(percorso_linea, massimo_descrizione);
+    std::string treno = leggi_ingresso(percorso_treno, massimo_descrizione);
 
     Compilazione c;
-    c.scenario.nome_percorso = id.nome_percorso;
-    c.scenario.numero_treno = id.numero_treno;
-    c.esito = compila(c.scenario, scrivi_linea, Descrizioni{linea, treno});
-
     Rapporto& r = c.rapporto;
     r.percorso_linea = a.posizionali[0];
     r.percorso_treno = a.posizionali[1];
+    const bool utf8 = a.valore(opzione_codifica.nome).has_value();
+    if (!converti(comando, a, linea, treno, r)) {
+        r.rifiutato = true;
+        c.esito.percorso_assente = true;  // nothing compiled, nothing written
+        return c;
+    }
+    if (!utf8) {
+        aggiungi_avvisi(scelta, controlla_codifica(linea, Sorgente::linea), r);
+        aggiungi_avvisi(scelta, controlla_codifica(treno, Sorgente::treno), r);
+    }
+
+    c.scenario.nome_percorso = id.nome_percorso;
+    c.scenario.numero_treno = id.numero_treno;
+    // Nothing is recorded when no warning is wanted.
+    const bool controlli = !scelta.nessuno || !scelta.accesi.empty();
+    Registro registro;
+    if (controlli) registro.campi.reserve((linea.size() + treno.size()) / 16);
+    c.esito = compila(c.scenario, scrivi_linea, Descrizioni{linea, treno}, controlli ? &registro : nullptr);
+
+    std::vector<Diagnostica> prima = std::move(r.diagnostiche);
     r.diagnostiche = c.scenario.diagnostiche;
     r.codice_errore = c.scenario.codice_errore;
     r.posizione_errore = c.scenario.posizione_errore;
     r.arresto = c.esito.arresto;
     for (const Diagnostica& d : c.scenario.diagnostiche) r.rifiutato = r.rifiutato || !d.avviso();
+    r.diagnostiche.insert(r.diagnostiche.end(), prima.begin(), prima.end());
+    aggiungi_avvisi(scelta, controlla(registro, c.scenario), r);
     return c;
 }
 

@@ -20,6 +20,7 @@
 #include "cli/argomenti.hpp"
 #include "formato/nomi_file.hpp"
 #include "cli/rapporto.hpp"
+#include "controlli/controlli.hpp"
 #include "model/scenario.hpp"
 #include "output/compila.hpp"
 
@@ -40,6 +41,15 @@ inline constexpr std::uintmax_t massimo_file_compilato = std::uintmax_t{32} * 10
 // load descriptions.
 inline constexpr Opzione opzione_percorso{"--route", "", "NAME", "the route name"};
 inline constexpr Opzione opzione_treno{"--train", "", "NUMBER", "the train number"};
+
+// The options of the checks on meaning, for the same tables.
+inline constexpr Opzione opzione_avvisi{"", "-W", "CLASS",
+                                        "warn of CLASS; -Wno-CLASS: do not; -Werror: a warning refuses\n"
+                                        "the scenario (exit 1, no file written)"};
+inline constexpr Opzione opzione_senza_avvisi{"", "-w", "", "no warnings"};
+inline constexpr Opzione opzione_codifica{"--input-encoding", "", "ENC",
+                                          "utf-8: the descriptions are UTF-8, read as Windows-1252\n"
+                                          "(default: windows-1252)"};
 
 // Throws FileIllegibile ("cannot read P: ...") unless p names a regular file
 // (after following links).
@@ -64,6 +74,9 @@ struct Compilazione {
     // The exit status the compile itself gives.
     bool pulita() const { return !rapporto.rifiutato && tabelle_complete(); }
 };
+
+// The warnings a run wants, from -W and -w; throws ErroreUso for an unknown class.
+SceltaAvvisi scelta_avvisi(std::string_view comando, const Argomenti& a);
 
 // Loads and compiles the descriptions named by the first two positionals of
 // a (which the caller has counted), with the plan when scrivi_linea is 1.

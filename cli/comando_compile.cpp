@@ -32,11 +32,15 @@ constexpr Opzione opzioni_compile[] = {
     {"--keep-going", "", "",
      "write the files even when a description was refused, as the\nprogram does (the exit status is still 1)"},
     opzione_json,
+    opzione_avvisi,
+    opzione_senza_avvisi,
+    opzione_codifica,
     opzione_sorveglia,
 };
 
-constexpr Opzione opzioni_check[] = {opzione_percorso, opzione_treno, opzione_senza_planimetria, opzione_json,
-                                     opzione_sorveglia};
+constexpr Opzione opzioni_check[] = {opzione_percorso, opzione_treno,        opzione_senza_planimetria,
+                                     opzione_json,     opzione_avvisi,       opzione_senza_avvisi,
+                                     opzione_codifica, opzione_sorveglia};
 
 // The names of the binary files a compile writes.
 std::vector<std::string> nomi_binari(const Identita& id, bool con_planimetria) {

@@ -13,7 +13,7 @@ constexpr Gravita A = Gravita::avviso;
 constexpr Gravita F = Gravita::arresto;
 
 constexpr VoceCatalogo voce(Stato s, std::string_view nome, Gravita g, std::string_view significato) {
-    return {s, static_cast<std::int32_t>(s), nome, g, significato};
+    return {s, numero(s), nome, g, significato};
 }
 
 constexpr std::array voci_catalogo{
@@ -60,11 +60,32 @@ constexpr std::array voci_catalogo{
     voce(marchio_occupato, "file_mark_slot_taken", F, "a file-mark slot (cell 1 or entry 85) is already taken"),
     voce(codice_gara_occupato, "competition_code_slot_taken", F,
          "a competition-code slot (cell 1 or entry 85) is already taken"),
+    voce(avviso_voce_sconosciuta, "unknown-entry", A, "a keyword field or section header that names no entry kind"),
+    voce(avviso_maiuscole, "case", A, "a general-section keyword that would match only if case were ignored"),
+    voce(avviso_commento, "comment", A,
+         "a field taken as a comment that holds a keyword or looks like another comment convention, or the comment limit reached"),
+    voce(avviso_campi, "fields", A,
+         "an entry took values from the next line, a line has more fields than its entry, or a field was handled twice"),
+    voce(avviso_posto, "place", A, "an entry in the wrong part of its description, or text before \"[generale]\""),
+    voce(avviso_ordine, "order", A, "entries out of increasing position or time where the order changes the result"),
+    voce(avviso_griglia, "grid", A, "a position moved to its 50 m cell: the feature lands at another metre"),
+    voce(avviso_oltre_linea, "beyond-line", A, "a feature past the line's length, in the 7000 m the track runs on"),
+    voce(avviso_sovrapposizione, "overlap", A, "entries that overlap, or an entry that loses to another on the same cell"),
+    voce(avviso_due_volte, "twice", A, "a general entry given twice: the later wins"),
+    voce(avviso_valori, "values", A, "a value outside what a railway of this kind has"),
+    voce(avviso_codifica, "encoding", A, "a text holds UTF-8 sequences or a byte-order mark, while the format is Windows-1252"),
+    voce(carattere_senza_1252, "encoding-unmappable", E, "a character of a UTF-8 input has no Windows-1252 byte"),
 };
+
+constexpr std::array classi{avviso_voce_sconosciuta, avviso_maiuscole,    avviso_commento,        avviso_campi,
+                            avviso_posto,           avviso_ordine,       avviso_griglia,         avviso_oltre_linea,
+                            avviso_sovrapposizione, avviso_due_volte,    avviso_valori,          avviso_codifica};
 
 }  // namespace
 
 std::span<const VoceCatalogo> catalogo() { return voci_catalogo; }
+
+std::span<const Stato> classi_avviso() { return classi; }
 
 const VoceCatalogo* cerca(Stato s) {
     for (const VoceCatalogo& v : voci_catalogo) {

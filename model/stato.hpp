@@ -46,6 +46,23 @@ enum class Stato : std::int32_t {
     curva_inutilizzabile = 103,
     marchio_occupato = 1250,
     codice_gara_occupato = 1251,
+
+    // The checks on meaning: warnings about what the format skips or accepts
+    // but an author almost never means. They record no status.
+    avviso_voce_sconosciuta = 100000,  // primo_senza_numero
+    avviso_maiuscole,
+    avviso_commento,
+    avviso_campi,
+    avviso_posto,
+    avviso_ordine,
+    avviso_griglia,
+    avviso_oltre_linea,
+    avviso_sovrapposizione,
+    avviso_due_volte,
+    avviso_valori,
+    avviso_codifica,
+    // A character of a UTF-8 input that has no Windows-1252 byte.
+    carattere_senza_1252,
 };
 
 // Values from here upward name diagnostic classes without a status number.
@@ -73,8 +90,13 @@ const VoceCatalogo* cerca(Stato s);
 // The status of a recorded number, when it is one.
 std::optional<Stato> stato_di(std::int32_t numero);
 
-// The status number (0 for Stato::nessuno).
-constexpr std::int32_t numero(Stato s) { return static_cast<std::int32_t>(s); }
+// The status number (0 for Stato::nessuno and for a class without one).
+constexpr std::int32_t numero(Stato s) {
+    const auto v = static_cast<std::int32_t>(s);
+    return v >= primo_senza_numero ? 0 : v;
+}
+// The classes of the checks on meaning, in the order of the catalogue.
+std::span<const Stato> classi_avviso();
 Gravita gravita(Stato s);
 std::string_view nome(Stato s);
 std::string_view nome(Gravita g);  // "error", "warning", "stop"

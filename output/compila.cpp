@@ -22,12 +22,12 @@ Stato marchia(Scenario& s) {
     return Stato::nessuno;
 }
 
-EsitoCompilazione compila(Scenario& s, std::int32_t j, const Descrizioni& d) {
+EsitoCompilazione compila(Scenario& s, std::int32_t j, const Descrizioni& d, Registro* registro) {
     EsitoCompilazione esito;
     s.scrivi_linea = j;
     s.codice_errore = Stato::nessuno;
     s.voci = Voci{};
-    esito.lettura = memorizza_dati(s, d);
+    esito.lettura = memorizza_dati(s, d, registro);
     if (!s.percorso_dimensionato()) {
         esito.percorso_assente = true;
         // The stop reports the status: make sure there is one that says why.

@@ -27,6 +27,7 @@ Stato marchia(Scenario& s);
 // codice_errore, clears voci, reads, finishes, stamps marks and codes. When
 // the reading leaves the track unsized nothing after it runs: the result says
 // percorso_assente and codice_errore holds a status that says why.
-EsitoCompilazione compila(Scenario& s, std::int32_t j, const Descrizioni& d);
+// With registro, the reading is recorded there as well.
+EsitoCompilazione compila(Scenario& s, std::int32_t j, const Descrizioni& d, Registro* registro = nullptr);
 
 }  // namespace compattatore

@@ -60,6 +60,7 @@ std::string_view LettoreCampi::campo_testo() {
         ++pos_;
     }
     const std::string_view campo = testo_.substr(inizio, pos_ - inizio);
+    if (registro_) registra(inizio, pos_, false, 0);
     consuma_separatore();
     return campo;
 }
@@ -67,6 +68,7 @@ std::string_view LettoreCampi::campo_testo() {
 std::int32_t LettoreCampi::campo_numero() {
     inizia_campo();
     if (fine() || testo_[pos_] == ',' || a_fine_riga()) {
+        if (registro_) registra(pos_, pos_, true, 0);
         consuma_separatore();
         return 0;  // an empty number field
     }
@@ -90,6 +92,7 @@ std::int32_t LettoreCampi::campo_numero() {
     }
     if (negativo) valore = -valore;
     if (valore > 2147483647LL) fallisce("number out of range");
+    if (registro_) registra(pos_ - cifre - (negativo ? 1 : 0), pos_, true, static_cast<std::int32_t>(valore));
     salta_blanchi();
     consuma_separatore();
     return static_cast<std::int32_t>(valore);
@@ -102,6 +105,39 @@ std::int32_t LettoreCampi::campo_numero_tra(std::int32_t minimo, std::int32_t ma
                  std::to_string(massimo));
     }
     return v;
+}
+
+void LettoreCampi::registra(std::size_t inizio, std::size_t fine, bool numero, std::int32_t valore) {
+    CampoLetto c;
+    c.sorgente = registro_->sorgente;
+    c.parte = registro_->parte;
+    c.numero = numero;
+    c.riga = ultimo_.riga;
+    c.colonna = ultimo_.colonna;
+    c.colonna_fine = ultimo_.colonna + static_cast<std::int32_t>(fine - inizio);
+    c.valore = valore;
+    c.testo = testo_.substr(inizio, fine - inizio);
+    registro_->aggiungi(c);
+}
+
+void LettoreCampi::segna_ruolo(Ruolo r) {
+    if (registro_->campi.empty()) return;
+    if (r == Ruolo::intestazione) {
+        if (registro_->chiave < registro_->campi.size()) registro_->campi[registro_->chiave].ruolo = r;
+        return;
+    }
+    registro_->campi.back().ruolo = r;
+    if (r == Ruolo::chiave) registro_->chiave = registro_->campi.size() - 1;
+}
+
+void LettoreCampi::segna_genere(Genere g) {
+    if (registro_->chiave >= registro_->campi.size()) return;
+    CampoLetto& c = registro_->campi[registro_->chiave];
+    if (c.genere == Genere::nessuno) {
+        c.genere = g;
+    } else if (c.secondo == Genere::nessuno) {
+        c.secondo = g;
+    }
 }
 
 bool contiene_esatto(std::string_view campo, std::string_view parola) {

@@ -21,6 +21,7 @@
 #include <string_view>
 
 #include "model/luogo.hpp"
+#include "readers/registro.hpp"
 
 namespace compattatore {
 
@@ -51,7 +52,27 @@ public:
     // Where the field read last started.
     Luogo luogo() const { return ultimo_; }
 
+    // The record that hears every field from now on (none: nullptr), and
+    // what the readers say of a field: a role of the field read last (a
+    // section header: of the keyword field read last), a kind of the keyword
+    // field read last, the part of the text the next fields lie in. Each is
+    // a no-op when no record listens.
+    void ascolta(Registro* r) { registro_ = r; }
+    void segna_parte(Parte p) {
+        if (registro_) registro_->parte = p;
+    }
+    void segna(Ruolo r) {
+        if (registro_) segna_ruolo(r);
+    }
+    void segna(Genere g) {
+        if (registro_) segna_genere(g);
+    }
+
 private:
+    void registra(std::size_t inizio, std::size_t fine, bool numero, std::int32_t valore);
+    void segna_ruolo(Ruolo r);
+    void segna_genere(Genere g);
+
     void salta_blanchi();
     bool a_fine_riga() const;
     void consuma_fine_riga();
@@ -64,6 +85,7 @@ private:
     std::int32_t riga_ = 1;
     std::size_t inizio_riga_ = 0;
     Luogo ultimo_{};
+    Registro* registro_ = nullptr;
 };
 
 // Substring tests of the keyword fields: exact case, and case-free (ASCII

@@ -72,6 +72,7 @@ public:
         if (!s_.percorso_dimensionato()) {
             throw GuastoVoce(campi_.luogo(), "the general section has no line length (\"lunghezza percorso\")");
         }
+        campi_.segna_parte(Parte::elementi);
         progressive_ordina(s_);
         s_.n_montagne = 0;
         if (s_.scrivi_linea != 0) s_.planimetria.semina();
@@ -87,8 +88,13 @@ private:
             bool trovato = false;
             if (!campi_.fine()) {
                 trovato = contiene(campi_.campo_testo(), "[generale]");
+                campi_.segna(Ruolo::chiave);
                 if (!campi_.fine()) {
-                    if (trovato) return true;
+                    if (trovato) {
+                        campi_.segna(Ruolo::intestazione);
+                        campi_.segna_parte(Parte::generale);
+                        return true;
+                    }
                     continue;
                 }
             }
@@ -102,32 +108,49 @@ private:
     bool sezione_generale() {
         while (!campi_.fine()) {
             std::string_view campo = campi_.campo_testo();
+            campi_.segna(Ruolo::chiave);
             if (campi_.fine()) break;
-            for (int n = 0; n < commenti_generale && contiene(campo, "-"); ++n) campo = campi_.campo_testo();
+            for (int n = 0; n < commenti_generale && contiene(campo, "-"); ++n) {
+                campi_.segna(Ruolo::commento);
+                campo = campi_.campo_testo();
+                campi_.segna(Ruolo::chiave);
+            }
             const Luogo luogo = campi_.luogo();
 
             if (contiene(campo, "lunghezza") && contiene(campo, "percorso")) {
+                campi_.segna(Genere::lunghezza);
                 if (!lunghezza(luogo)) return false;
             }
-            const auto progressiva = [&](const char* quale, int indice) {
+            const auto progressiva = [&](const char* quale, int indice, Genere genere) {
                 if (contiene_esatto(campo, "progressiva") && contiene_esatto(campo, quale)) {
+                    campi_.segna(genere);
                     Voce& v = s_.voce(indice);
                     v.inizio = campi_.campo_numero();
                     v.fine = campi_.campo_numero();
                     v.posizione = campi_.campo_numero();
                 }
             };
-            progressiva("tre", indice_voce::progressiva_tre);
-            progressiva("due", indice_voce::progressiva_due);
-            progressiva("uno", indice_voce::progressiva_uno);
+            progressiva("tre", indice_voce::progressiva_tre, Genere::progressiva_tre);
+            progressiva("due", indice_voce::progressiva_due, Genere::progressiva_due);
+            progressiva("uno", indice_voce::progressiva_uno, Genere::progressiva_uno);
             Voce& linea = s_.voce(indice_voce::linea);
-            if (contiene_esatto(campo, "sfondo") && contiene_esatto(campo, "uno")) linea.inizio = campi_.campo_numero();
-            if (contiene_esatto(campo, "sfondo") && contiene_esatto(campo, "due")) linea.posizione = campi_.campo_numero();
-            if (contiene_esatto(campo, "sfondo") && contiene_esatto(campo, "tre")) linea.fine = campi_.campo_numero();
+            const auto sfondo = [&](const char* quale, std::int32_t Voce::*membro, Genere genere) {
+                if (contiene_esatto(campo, "sfondo") && contiene_esatto(campo, quale)) {
+                    campi_.segna(genere);
+                    linea.*membro = campi_.campo_numero();
+                }
+            };
+            sfondo("uno", &Voce::inizio, Genere::sfondo_uno);
+            sfondo("due", &Voce::posizione, Genere::sfondo_due);
+            sfondo("tre", &Voce::fine, Genere::sfondo_tre);
             if (contiene_esatto(campo, "segnali") && contiene_esatto(campo, "ripetizione")) {
+                campi_.segna(Genere::ripetizione);
                 if (!ripetizione_segnali(campo, luogo)) return false;
             }
-            if (intestazione(campo)) break;
+            if (intestazione(campo)) {
+                campi_.segna(Ruolo::intestazione);
+                break;
+            }
         }
         return true;
     }
@@ -211,10 +234,13 @@ private:
     bool parte_elementi() {
         while (!campi_.fine()) {
             std::string_view campo = campi_.campo_testo();
+            campi_.segna(Ruolo::chiave);
             if (campi_.fine()) break;
             bool finito = false;
             for (int n = 0; n < commenti_elementi && contiene(campo, "-"); ++n) {
+                campi_.segna(Ruolo::commento);
                 campo = campi_.campo_testo();
+                campi_.segna(Ruolo::chiave);
                 if (campi_.fine()) {
                     finito = true;
                     break;
@@ -223,19 +249,30 @@ private:
             if (finito) break;
             const Luogo luogo = campi_.luogo();
 
-            if (contiene(campo, "pendenza")) pendenza(luogo);
+            if (contiene(campo, "pendenza")) {
+                campi_.segna(Genere::pendenza);
+                pendenza(luogo);
+            }
             if (fine_elementi_) return true;
+            // Without a plan a curve keyword is still a curve's, but its
+            // values are not read.
+            if (contiene(campo, "curva")) campi_.segna(Genere::curva);
             if (s_.scrivi_linea != 0 && contiene(campo, "curva")) {
                 if (!curva(campo, luogo)) return false;
                 if (fine_elementi_) return true;
             }
-            if (contiene(campo, "montagna")) montagna(luogo);
+            if (contiene(campo, "montagna")) {
+                campi_.segna(Genere::montagna);
+                montagna(luogo);
+            }
             if (fine_elementi_) return true;
             if (contiene(campo, "indicatori_v")) {
+                campi_.segna(Genere::indicatori);
                 if (!indicatore(luogo)) return false;
                 if (fine_elementi_) return true;
             }
             if (contiene(campo, "cartello") && contiene(campo, "indicat")) {
+                campi_.segna(Genere::cartello);
                 if (!cartello(luogo)) return false;
                 if (fine_elementi_) return true;
             }

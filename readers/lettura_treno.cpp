@@ -237,9 +237,12 @@ Esito LetturaTreno::stazione_voce(Luogo dove) {
 // last field is never handled.
 std::optional<std::string_view> campo_chiave(LettoreCampi& campi) {
     std::string_view campo = campi.campo_testo();
+    campi.segna(Ruolo::chiave);
     if (campi.fine()) return std::nullopt;
     for (int i = 0; i < 2 && campo.find('-') != std::string_view::npos; ++i) {
+        campi.segna(Ruolo::commento);
         campo = campi.campo_testo();
+        campi.segna(Ruolo::chiave);
         if (campi.fine()) return std::nullopt;
     }
     return campo;
@@ -253,7 +256,14 @@ void leggi_treno(Scenario& s, LettoreCampi& campi, std::int32_t slot_cartelli) {
     // Everything up to the first field that holds "[generale]" is dropped; a
     // text without it has no entry read at all.
     bool trovato = false;
-    while (!trovato && !campi.fine()) trovato = contiene(campi.campo_testo(), "[generale]");
+    while (!trovato && !campi.fine()) {
+        trovato = contiene(campi.campo_testo(), "[generale]");
+        campi.segna(Ruolo::chiave);
+    }
+    if (trovato) {
+        campi.segna(Ruolo::intestazione);
+        campi.segna_parte(Parte::generale);
+    }
 
     bool fermata = false;
     while (trovato && !campi.fine()) {
@@ -263,36 +273,39 @@ void leggi_treno(Scenario& s, LettoreCampi& campi, std::int32_t slot_cartelli) {
         const Luogo dove = campi.luogo();
 
         Esito esito = Esito::avanti;
-        const auto prova = [&](bool vale, auto&& gestisci) {
-            if (esito == Esito::avanti && vale) esito = gestisci();
+        const auto prova = [&](Genere genere, bool vale, auto&& gestisci) {
+            if (esito == Esito::avanti && vale) {
+                campi.segna(genere);
+                esito = gestisci();
+            }
         };
-        prova(contiene(campo, "frenata") && contiene(campo, "massa"), [&] {
+        prova(Genere::massa_frenata, contiene(campo, "frenata") && contiene(campo, "massa"), [&] {
             s.voce(indice_voce::parametri_treno).inizio = campi.campo_numero();
             return Esito::avanti;
         });
-        prova(contiene(campo, "vetture"), [&] {
+        prova(Genere::vetture, contiene(campo, "vetture"), [&] {
             s.voce(indice_voce::parametri_treno).posizione = campi.campo_numero();
             return Esito::avanti;
         });
-        prova(contiene(campo, "velocit"),
+        prova(Genere::velocita, contiene(campo, "velocit"),
               [&] { return t.profilo(dove, t.velocita, "speed limit", byte_velocita, &Cella::velocita_limite); });
-        prova(contiene(campo, "aderenza"),
+        prova(Genere::aderenza, contiene(campo, "aderenza"),
               [&] { return t.profilo(dove, t.aderenza, "adhesion", byte_aderenza, &Cella::aderenza); });
-        prova(contiene(campo, "orologio"), [&] {
+        prova(Genere::orologio, contiene(campo, "orologio"), [&] {
             Voce& treno = s.voce(indice_voce::treno);
             treno.dato_c = t.numero_16();
             treno.dato_d = t.numero_16();
             treno.dato_e = t.numero_16();
             return Esito::avanti;
         });
-        prova(contiene(campo, "sabbia"), [&] {
+        prova(Genere::sabbia, contiene(campo, "sabbia"), [&] {
             s.voce(indice_voce::treno).dato_a = t.numero_16();
             return Esito::avanti;
         });
-        prova(contiene(campo, "segnale"), [&] { return t.segnale(dove); });
-        prova(contiene(campo, "rallentamento"), [&] { return t.rallentamento(dove); });
-        prova(contiene(campo, "abbattimento"), [&] { return t.abbattimento(dove); });
-        prova(contiene(campo, "stazione"), [&] { return t.stazione_voce(dove); });
+        prova(Genere::segnale, contiene(campo, "segnale"), [&] { return t.segnale(dove); });
+        prova(Genere::rallentamento, contiene(campo, "rallentamento"), [&] { return t.rallentamento(dove); });
+        prova(Genere::abbattimento, contiene(campo, "abbattimento"), [&] { return t.abbattimento(dove); });
+        prova(Genere::stazione, contiene(campo, "stazione"), [&] { return t.stazione_voce(dove); });
 
         fermata = esito == Esito::ferma;
         if (esito != Esito::avanti) break;

@@ -6,7 +6,7 @@
 
 namespace compattatore {
 
-EsitoLettura memorizza_dati(Scenario& s, const Descrizioni& d) {
+EsitoLettura memorizza_dati(Scenario& s, const Descrizioni& d, Registro* registro) {
     s.voce(indice_voce::linea).nome = s.nome_percorso;
     s.voce(indice_voce::treno).nome = s.numero_treno;
 
@@ -19,6 +19,11 @@ EsitoLettura memorizza_dati(Scenario& s, const Descrizioni& d) {
     EsitoLettura esito;
     Sorgente attiva = Sorgente::linea;
     LettoreCampi linea(*d.linea);
+    if (registro) {
+        registro->sorgente = Sorgente::linea;
+        registro->parte = Parte::prima;
+        linea.ascolta(registro);
+    }
     std::optional<LettoreCampi> treno;
     try {
         const FineLinea fine = leggi_linea(s, linea);
@@ -29,6 +34,11 @@ EsitoLettura memorizza_dati(Scenario& s, const Descrizioni& d) {
             throw ErroreLettura("the train description does not exist");
         }
         treno.emplace(*d.treno);
+        if (registro) {
+            registro->sorgente = Sorgente::treno;
+            registro->parte = Parte::prima;
+            treno->ascolta(registro);
+        }
         esito.elimina_treno = true;
         leggi_treno(s, *treno, fine.slot_cartelli);
         return esito;

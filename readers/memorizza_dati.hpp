@@ -32,7 +32,9 @@ struct EsitoLettura {
 // `codice_errore`; on return `codice_errore` holds the status
 // (Stato::nessuno = all went well) and `diagnostiche` every problem found. Never throws for bad
 // input: every run-time failure of the step ends in Stato::guasto_lettura.
-EsitoLettura memorizza_dati(Scenario& s, const Descrizioni& d);
+// When registro is given, it records every field read (see registro.hpp);
+// the tables and the status are the same either way.
+EsitoLettura memorizza_dati(Scenario& s, const Descrizioni& d, Registro* registro = nullptr);
 
 // How the line half ended.
 struct FineLinea {

@@ -17,6 +17,7 @@ tabella='
 model       | model                          |
 formato     | formato                        | model
 readers     | readers                        | model
+controlli   | controlli                      | readers model
 output      | output                         | readers formato model
 driver_base | driver/base                    | formato model
 testi       | describe documents             | driver_base formato model
@@ -26,9 +27,9 @@ platform    | platform                       | driver_base
 programma   | platform/*/main_*              | platform driver
 guida       | guida                          |
 lsp         | lsp                            | output guida decompila formato model
-cli         | cli                            | platform driver lsp guida decompila
+cli         | cli                            | platform driver lsp guida decompila controlli
 genera      | bench/genera_scenario.*        |
-bench       | bench                          | genera driver lsp decompila
+bench       | bench                          | genera driver lsp decompila controlli
 fuzz        | fuzz                           | driver lsp decompila
 '
 

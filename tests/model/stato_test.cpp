@@ -18,6 +18,14 @@ TEST(Stato, CatalogueKeepsNumbersNamesAndSeverities) {
     for (const VoceCatalogo& v : catalogo()) {
         SCOPED_TRACE(v.nome);
         EXPECT_EQ(v.numero, numero(v.stato));
+        if (static_cast<std::int32_t>(v.stato) >= primo_senza_numero) {
+            // A class without a number: named in lower case and hyphens.
+            EXPECT_EQ(v.numero, 0);
+            EXPECT_TRUE(nomi.insert(v.nome).second) << "identifier used twice";
+            for (const char c : v.nome) EXPECT_TRUE((c >= 'a' && c <= 'z') || c == '-');
+            EXPECT_EQ(cerca(v.stato), &v);
+            continue;
+        }
         EXPECT_TRUE(numeri.insert(v.numero).second) << "number used twice";
         EXPECT_TRUE(nomi.insert(v.nome).second) << "identifier used twice";
         EXPECT_FALSE(v.significato.empty());

@@ -1,0 +1,486 @@
+#include "controlli/controlli.hpp"
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <set>
+#include <span>
+#include <string>
+
+#include "controlli/codifica.hpp"
+#include "model/arrotonda.hpp"
+
+namespace compattatore {
+
+namespace {
+
+// One entry as the reader took it: its keyword field and the values after it.
+// The values follow their keyword field in the record.
+struct Voce_ {
+    const CampoLetto* chiave;
+    std::span<const CampoLetto> valori;
+    std::int32_t v(std::size_t i) const { return i < valori.size() ? valori[i].valore : 0; }
+    bool ha(std::size_t i) const { return i < valori.size(); }
+};
+
+char minuscola(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string minuscole(std::string_view t) {
+    std::string r;
+    for (const char c : t) r += minuscola(c);
+    return r;
+}
+
+bool ha(std::string_view t, std::string_view p) { return t.find(p) != std::string_view::npos; }
+
+std::string_view senza_blanchi(std::string_view t) {
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+    return t;
+}
+
+std::string metri(std::int64_t p) { return std::to_string(p) + " m"; }
+
+bool generale(Genere g) { return g >= Genere::lunghezza && g <= Genere::ripetizione; }
+bool generale_treno(Genere g) {
+    return g == Genere::massa_frenata || g == Genere::vetture || g == Genere::orologio || g == Genere::sabbia;
+}
+
+std::string_view parola(Genere g) {
+    static constexpr std::array<std::string_view, 24> nomi{
+        "",         "lunghezza percorso", "progressiva uno", "progressiva due", "progressiva tre", "sfondo uno",
+        "sfondo due", "sfondo tre", "ripetizione segnali", "pendenza", "curva", "montagna", "indicatori_vmax",
+        "cartello_indicatore", "massa frenata", "vetture", "velocita", "aderenza", "orologio", "sabbia",
+        "segnale", "rallentamento", "abbattimento", "stazione"};
+    return nomi[static_cast<std::size_t>(g)];
+}
+
+constexpr std::array<std::string_view, 7> sezioni_linea{"[generale]", "[curve]", "[pendenze]", "[montagne]",
+                                                        "[cartelli]", "[indicazioni]", "[fine]"};
+constexpr std::array<std::string_view, 8> sezioni_treno{"[generale]",      "[aderenze]", "[vel_limite]",
+                                                        "[stazioni]",      "[rallentamenti]", "[segnali]",
+                                                        "[codici]",        "[fine]"};
+// The roots the readers test for, case-free.
+constexpr std::array<std::string_view, 9> radici_linea{"lunghezza", "progressiva", "sfondo",   "ripetizione", "pendenza",
+                                                       "curva",     "montagna",    "indicatori_v", "cartello"};
+constexpr std::array<std::string_view, 10> radici_treno{"frenata",  "vetture", "velocit",       "aderenza", "orologio",
+                                                        "sabbia",   "segnale", "rallentamento", "abbattimento", "stazione"};
+
+class Controllo {
+public:
+    Controllo(const Registro& r, const Scenario& s) : r_(r), s_(s) {}
+
+    std::vector<Diagnostica> esegui() {
+        raccogli();
+        campi_chiave();
+        for (const Voce_& v : voci_) voce(v);
+        sequenze();
+        std::stable_sort(fuori_.begin(), fuori_.end(), [](const Diagnostica& a, const Diagnostica& b) {
+            if (a.sorgente != b.sorgente) return a.sorgente < b.sorgente;
+            return a.riga != b.riga ? a.riga < b.riga : a.colonna < b.colonna;
+        });
+        return std::move(fuori_);
+    }
+
+private:
+    Diagnostica& avvisa(Stato classe, const CampoLetto& c, std::string messaggio) {
+        Diagnostica d;
+        d.stato = classe;
+        d.sorgente = c.sorgente;
+        d.riga = c.riga;
+        d.colonna = c.colonna;
+        d.colonna_fine = c.colonna_fine;
+        d.messaggio = std::move(messaggio);
+        fuori_.push_back(std::move(d));
+        return fuori_.back();
+    }
+
+    void raccogli() {
+        const std::vector<CampoLetto>& c = r_.campi;
+        for (std::size_t i = 0; i < c.size(); ++i) {
+            if (c[i].ruolo != Ruolo::chiave || c[i].genere == Genere::nessuno) continue;
+            std::size_t n = 0;
+            while (i + 1 + n < c.size() && c[i + 1 + n].ruolo == Ruolo::valore) ++n;
+            voci_.push_back({&c[i], std::span<const CampoLetto>(c).subspan(i + 1, n)});
+        }
+    }
+
+    // The keyword-position fields that no kind took, and the comments.
+    void campi_chiave() {
+        std::int32_t riga_voce = 0;  // the line of the entry the last values belong to
+        Sorgente sorgente_voce = Sorgente::linea;
+        bool curva_senza_valori = false;
+        // The fields after an ignored keyword field on its line are its
+        // values, read as keyword fields: the first one speaks for them.
+        std::int32_t riga_ignorata = 0;
+        Sorgente sorgente_ignorata = Sorgente::linea;
+        for (const CampoLetto& c : r_.campi) {
+            if (c.ruolo == Ruolo::chiave && ha(c.testo, "-")) {
+                avvisa(Stato::avviso_commento, c, "this field holds \"-\" but the comment limit was reached (" +
+                           std::string(c.parte == Parte::generale && c.sorgente == Sorgente::linea ? "ten" : "two") +
+                           " in a row): it is read as a keyword field");
+            }
+            if (c.ruolo == Ruolo::chiave && c.genere != Genere::nessuno) {
+                riga_voce = c.riga;
+                sorgente_voce = c.sorgente;
+                curva_senza_valori = c.genere == Genere::curva && s_.scrivi_linea == 0;
+                continue;
+            }
+            if (c.ruolo == Ruolo::chiave && ha(c.testo, "-")) continue;
+            if (c.ruolo == Ruolo::commento) {
+                // A comment in front of an entry's values comments the entry out.
+                riga_ignorata = c.riga;
+                sorgente_ignorata = c.sorgente;
+                commento(c);
+                continue;
+            }
+            if (c.ruolo == Ruolo::valore) continue;
+            const std::string_view t = senza_blanchi(c.testo);
+            if (t.empty()) continue;
+            if (c.ruolo == Ruolo::intestazione) {
+                intestazione(c, t);
+                continue;
+            }
+            if (c.parte == Parte::prima) {
+                avvisa(Stato::avviso_posto, c, "this field comes before \"[generale]\" and is not read");
+                continue;
+            }
+            if (t.starts_with('[') && t.ends_with(']')) {
+                intestazione(c, t);
+                continue;
+            }
+            if (c.sorgente == sorgente_ignorata && c.riga == riga_ignorata) continue;
+            riga_ignorata = c.riga;
+            sorgente_ignorata = c.sorgente;
+            if (c.sorgente == sorgente_voce && c.riga == riga_voce) {
+                if (curva_senza_valori) continue;  // the values of a curve not drawn without a plan
+                avvisa(Stato::avviso_campi, c,
+                       "this line has more fields than its entry takes: \"" + std::string(t) +
+                           "\" and what follows on the line are read as keyword fields and ignored");
+                continue;
+            }
+            ignorato(c, t);
+        }
+    }
+
+    void intestazione(const CampoLetto& c, std::string_view t) {
+        const std::string m = minuscole(t);
+        const auto& note = c.sorgente == Sorgente::linea ? std::span<const std::string_view>(sezioni_linea)
+                                                         : std::span<const std::string_view>(sezioni_treno);
+        if (std::find(note.begin(), note.end(), m) != note.end()) return;
+        avvisa(Stato::avviso_voce_sconosciuta, c, "unknown section header \"" + std::string(t) + "\"");
+    }
+
+    void commento(const CampoLetto& c) {
+        const std::string m = minuscole(c.testo);
+        const auto& radici = c.sorgente == Sorgente::linea ? std::span<const std::string_view>(radici_linea)
+                                                           : std::span<const std::string_view>(radici_treno);
+        for (const std::string_view r : radici) {
+            if (ha(m, r)) {
+                avvisa(Stato::avviso_commento, c, "\"" + std::string(senza_blanchi(c.testo)) +
+                           "\" is read as a comment because it holds \"-\", though it holds the keyword \"" +
+                           std::string(r) + "\"");
+                return;
+            }
+        }
+    }
+
+    void ignorato(const CampoLetto& c, std::string_view t) {
+        const std::string m = minuscole(t);
+        if (t.starts_with('#') || t.starts_with("//") || t.starts_with(';')) {
+            avvisa(Stato::avviso_commento, c, "\"" + std::string(t) +
+                       "\" is not a comment in this format (a comment is a field holding \"-\"): it is ignored");
+            return;
+        }
+        if (c.sorgente == Sorgente::linea && c.parte == Parte::generale) {
+            const bool uno = ha(m, "uno") || ha(m, "due") || ha(m, "tre");
+            if ((ha(m, "progressiva") && uno) || (ha(m, "sfondo") && uno) || (ha(m, "segnali") && ha(m, "ripetizione"))) {
+                avvisa(Stato::avviso_maiuscole, c, "\"" + std::string(t) +
+                           "\" would be a general entry if case were ignored; its keywords are lower case: it is ignored");
+                return;
+            }
+            for (std::size_t i = 4; i < radici_linea.size(); ++i) {
+                if (ha(m, radici_linea[i])) {
+                    avvisa(Stato::avviso_posto, c, "a feature entry (\"" + std::string(radici_linea[i]) +
+                               "\") in the general section is ignored: move it after the section's end");
+                    return;
+                }
+            }
+        }
+        if (c.sorgente == Sorgente::linea && c.parte == Parte::elementi) {
+            for (std::size_t i = 0; i < 4; ++i) {
+                if (ha(m, radici_linea[i])) {
+                    avvisa(Stato::avviso_posto, c, "a general entry (\"" + std::string(radici_linea[i]) +
+                               "\") in the feature part is ignored: move it into \"[generale]\"");
+                    return;
+                }
+            }
+        }
+        Diagnostica& d = avvisa(Stato::avviso_voce_sconosciuta, c,
+                                "\"" + std::string(t) + "\" names no entry kind: it is ignored");
+        if (const auto p = parola_vicina(t, c.sorgente)) d.note.push_back("did you mean `" + std::string(*p) + "`?");
+    }
+
+    // A keyword the reader took by its root, but spelt a small edit away
+    // from its own: "indicatori_vmx" is a speed board all the same.
+    void quasi(const CampoLetto& k) {
+        const std::string_view t = senza_blanchi(k.testo);
+        // The same spelling is looked at once: a long line repeats a few.
+        if (!grafie_.insert(t).second) return;
+        const std::optional<std::string_view> p = parola_vicina(t, k.sorgente);
+        if (!p) return;
+        std::string m = minuscole(t);
+        while (!m.empty() && m.back() >= '0' && m.back() <= '9') m.pop_back();
+        if (ha(m, *p)) return;
+        Diagnostica& d = avvisa(Stato::avviso_voce_sconosciuta, k, "\"" + std::string(t) + "\" is read as \"" +
+                                    std::string(parola(k.genere)) + "\" by its root, but is not its keyword");
+        d.note.push_back("did you mean `" + std::string(*p) + "`?");
+    }
+
+    std::int32_t lunghezza() const { return s_.lunghezza_estesa - prolungamento; }
+
+    // The checks of one entry on its own.
+    void voce(const Voce_& v) {
+        const CampoLetto& k = *v.chiave;
+        if (k.secondo != Genere::nessuno) {
+            avvisa(Stato::avviso_campi, k, "this field holds two keywords (\"" + std::string(parola(k.genere)) +
+                       "\" and \"" + std::string(parola(k.secondo)) + "\") and is handled twice");
+        }
+        for (const CampoLetto& x : v.valori) {
+            if (x.riga != k.riga) {
+                avvisa(Stato::avviso_campi, x, "the entry \"" + std::string(parola(k.genere)) + "\" of line " +
+                           std::to_string(k.riga) + " lacks fields: it takes \"" +
+                           std::string(senza_blanchi(x.testo)) + "\" of line " + std::to_string(x.riga) +
+                           " as its value");
+                break;
+            }
+        }
+        if (!generale(k.genere) && !generale_treno(k.genere)) quasi(k);
+        if (generale(k.genere) || generale_treno(k.genere)) {
+            const auto [it, nuovo] = visti_.emplace(k.genere, &k);
+            if (!nuovo) {
+                avvisa(Stato::avviso_due_volte, k, "\"" + std::string(parola(k.genere)) + "\" is given twice (first at line " +
+                           std::to_string(it->second->riga) + "): the later wins");
+            }
+        }
+        posizioni(v);
+        valori(v);
+    }
+
+    // Grid and beyond-line.
+    void posizioni(const Voce_& v) {
+        const Genere g = v.chiave->genere;
+        int punto = -1;  // 0 stretch, 1 point feature, 2 code point
+        switch (g) {
+            case Genere::pendenza: case Genere::velocita: case Genere::aderenza: case Genere::montagna: punto = 0; break;
+            case Genere::indicatori: case Genere::cartello: case Genere::segnale: case Genere::rallentamento: punto = 1; break;
+            case Genere::abbattimento: punto = 2; break;
+            case Genere::stazione: punto = 3; break;
+            default: return;
+        }
+        if (!v.ha(0) || !s_.percorso_dimensionato()) return;
+        const CampoLetto& p = v.valori[0];
+        const std::int64_t m = p.valore;
+        if (m > lunghezza() && m <= s_.lunghezza_estesa) {
+            avvisa(Stato::avviso_oltre_linea, p, "\"" + std::string(parola(g)) + "\" at " + metri(m) +
+                       " lies past the end of the line (" + metri(lunghezza()) + "), on the track's run-on");
+        }
+        if (punto == 3 || m % 50 == 0 || m < 0) return;
+        const std::int64_t cella = punto == 1 ? arrotonda(m + 50, 50) : arrotonda(m, 50);
+        const std::int64_t arrivo = punto == 1 ? (cella - 1) * 50 : cella * 50;
+        avvisa(Stato::avviso_griglia, p, std::string(parola(g)) + " at " + metri(m) + " is not a multiple of 50 m: it lands at " +
+                   metri(arrivo) + " (cell " + std::to_string(cella) + ")");
+    }
+
+    void orario(const Voce_& v, std::size_t da, const char* cosa) {
+        if (!v.ha(da + 2)) return;
+        const std::int32_t h = v.v(da), m = v.v(da + 1), s = v.v(da + 2);
+        if (h >= 0 && h <= 23 && m >= 0 && m <= 59 && s >= 0 && s <= 59) return;
+        avvisa(Stato::avviso_valori, v.valori[da], std::string(cosa) + " " + std::to_string(h) + ":" + std::to_string(m) +
+                   ":" + std::to_string(s) + " lies outside 00:00:00 to 23:59:59");
+    }
+
+    void fuori(const Voce_& v, std::size_t i, std::int32_t minimo, std::int32_t massimo, const char* cosa,
+               const char* unita) {
+        if (!v.ha(i)) return;
+        const std::int32_t x = v.v(i);
+        if (x >= minimo && x <= massimo) return;
+        avvisa(Stato::avviso_valori, v.valori[i], std::string(cosa) + " " + std::to_string(x) + unita + " lies outside " +
+                   std::to_string(minimo) + " to " + std::to_string(massimo) + unita);
+    }
+
+    void valori(const Voce_& v) {
+        switch (v.chiave->genere) {
+            case Genere::orologio: orario(v, 0, "clock"); break;
+            case Genere::stazione: orario(v, 13, "station time"); break;
+            case Genere::velocita:
+                if (v.ha(1) && (v.v(1) == 0 || v.v(1) % 5 != 0)) {
+                    avvisa(Stato::avviso_valori, v.valori[1], "speed " + std::to_string(v.v(1)) +
+                               " km/h: a speed limit is stored divided by 5 and must be a multiple of 5 above 0");
+                } else {
+                    fuori(v, 1, 5, 300, "speed", " km/h");
+                }
+                break;
+            case Genere::pendenza: fuori(v, 1, -60, 60, "gradient", " per mille"); break;
+            case Genere::massa_frenata: fuori(v, 0, 30, 250, "braked mass", " %"); break;
+            case Genere::vetture: fuori(v, 0, 1, 50, "number of cars", ""); break;
+            default: break;
+        }
+    }
+
+    // The checks across entries: order and overlap.
+    void sequenze() {
+        const Voce_* prec_profilo[3] = {nullptr, nullptr, nullptr};
+        const Voce_* prec_curva = nullptr;
+        std::int64_t raggiunto = 0;
+        const Voce_* prec_stazione = nullptr;
+        std::vector<const Voce_*> montagne, rallentamenti, stazioni;
+        for (const Voce_& v : voci_) {
+            const Genere g = v.chiave->genere;
+            if (g == Genere::pendenza || g == Genere::velocita || g == Genere::aderenza) {
+                const int i = g == Genere::pendenza ? 0 : g == Genere::velocita ? 1 : 2;
+                profilo(v, prec_profilo[i]);
+                prec_profilo[i] = &v;
+            } else if (g == Genere::curva && s_.scrivi_linea != 0 && v.ha(1)) {
+                curva(v, prec_curva, raggiunto);
+                prec_curva = &v;
+            } else if (g == Genere::stazione && v.ha(15)) {
+                stazione(v, prec_stazione);
+                prec_stazione = &v;
+                stazioni.push_back(&v);
+            } else if (g == Genere::montagna && v.ha(1)) {
+                montagne.push_back(&v);
+            } else if (g == Genere::rallentamento && v.ha(2)) {
+                rallentamenti.push_back(&v);
+            }
+        }
+        zone(montagne);
+        rallentamenti_in_stazione(rallentamenti, stazioni.size());
+    }
+
+    void profilo(const Voce_& v, const Voce_* prec) {
+        if (prec == nullptr || !v.ha(0) || !prec->ha(0)) return;
+        const std::int64_t c = arrotonda(v.v(0), 50), cp = arrotonda(prec->v(0), 50);
+        const std::string nome(parola(v.chiave->genere));
+        if (c < cp) {
+            avvisa(Stato::avviso_ordine, v.valori[0], nome + " at " + metri(v.v(0)) + " comes after one at " +
+                       metri(prec->v(0)) + " (line " + std::to_string(prec->chiave->riga) +
+                       "): the entries of a profile must go in increasing position");
+        } else if (c == cp && c > 0) {
+            avvisa(Stato::avviso_sovrapposizione, v.valori[0], nome + " at " + metri(v.v(0)) + " falls on cell " +
+                       std::to_string(c) + " as the one of line " + std::to_string(prec->chiave->riga) +
+                       ", which then governs one cell only");
+        }
+    }
+
+    void curva(const Voce_& v, const Voce_* prec, std::int64_t& raggiunto) {
+        const std::int64_t inizio = v.v(0), fine = inizio + v.v(1);
+        if (prec != nullptr && inizio < prec->v(0)) {
+            avvisa(Stato::avviso_ordine, v.valori[0], "curve at " + metri(inizio) + " comes after the curve at " +
+                       metri(prec->v(0)) + " (line " + std::to_string(prec->chiave->riga) +
+                       "): the plan is drawn in order and has passed it, so it is lost");
+        } else if (inizio < raggiunto) {
+            avvisa(Stato::avviso_sovrapposizione, v.valori[0], "curve at " + metri(inizio) +
+                       " begins before the previous curve ends (" + metri(raggiunto) + "): its first " +
+                       metri(std::min(raggiunto, fine) - inizio) + " are lost");
+        }
+        raggiunto = std::max(raggiunto, fine);
+    }
+
+    void stazione(const Voce_& v, const Voce_* prec) {
+        if (prec == nullptr) return;
+        const std::int64_t t = std::int64_t{v.v(13)} * 3600 + v.v(14) * 60 + v.v(15);
+        const std::int64_t tp = std::int64_t{prec->v(13)} * 3600 + prec->v(14) * 60 + prec->v(15);
+        if (v.v(0) <= prec->v(0)) {
+            avvisa(Stato::avviso_ordine, v.valori[0], "station at " + metri(v.v(0)) + " does not lie after the station at " +
+                       metri(prec->v(0)) + " (line " + std::to_string(prec->chiave->riga) + ")");
+        } else if (t <= tp) {
+            avvisa(Stato::avviso_ordine, v.valori[13], "station time does not come after the time of the station of line " +
+                       std::to_string(prec->chiave->riga));
+        }
+    }
+
+    void zone(std::vector<const Voce_*> z) {
+        std::stable_sort(z.begin(), z.end(), [](const Voce_* a, const Voce_* b) { return a->v(0) < b->v(0); });
+        for (std::size_t i = 1; i < z.size(); ++i) {
+            if (z[i]->v(0) < z[i - 1]->v(1)) {
+                avvisa(Stato::avviso_sovrapposizione, z[i]->valori[0], "mountain zone " + metri(z[i]->v(0)) + " to " +
+                           metri(z[i]->v(1)) + " overlaps the zone of line " + std::to_string(z[i - 1]->chiave->riga));
+            }
+        }
+    }
+
+    // The station zones are in entries 1 onward, in the order of the text.
+    void rallentamenti_in_stazione(const std::vector<const Voce_*>& r, std::size_t n_stazioni) {
+        for (const Voce_* v : r) {
+            const std::int64_t a = v->v(0), b = a + v->v(2);
+            for (std::size_t k = 1; k <= n_stazioni && k < indice_voce::primo_cartello; ++k) {
+                const Voce& st = s_.voce(static_cast<std::int64_t>(k));
+                if (st.fine <= st.inizio) continue;
+                if (a < st.fine && b > st.inizio) {
+                    avvisa(Stato::avviso_sovrapposizione, v->valori[0], "slowdown " + metri(a) + " to " + metri(b) +
+                               " lies inside the zone of the station \"" + st.nome + "\" (" + metri(st.inizio) +
+                               " to " + metri(st.fine) + ")");
+                    break;
+                }
+            }
+        }
+    }
+
+    const Registro& r_;
+    const Scenario& s_;
+    std::vector<Voce_> voci_;
+    std::map<Genere, const CampoLetto*> visti_;
+    std::set<std::string_view> grafie_;
+    std::vector<Diagnostica> fuori_;
+};
+
+}  // namespace
+
+std::vector<Diagnostica> controlla(const Registro& r, const Scenario& s) { return Controllo(r, s).esegui(); }
+
+std::vector<Diagnostica> controlla_codifica(std::string_view t, Sorgente sorgente) {
+    std::vector<Diagnostica> r;
+    std::int32_t riga = 1;
+    std::size_t inizio_riga = 0;
+    std::int32_t riga_avvisata = 0;
+    const auto avvisa = [&](std::size_t i, std::size_t n, std::string m) {
+        Diagnostica d;
+        d.stato = Stato::avviso_codifica;
+        d.sorgente = sorgente;
+        d.riga = riga;
+        d.colonna = static_cast<std::int32_t>(i - inizio_riga) + 1;
+        d.colonna_fine = d.colonna + static_cast<std::int32_t>(n);
+        d.messaggio = std::move(m);
+        d.note.push_back("the descriptions are Windows-1252; give --input-encoding utf-8 to read UTF-8");
+        r.push_back(std::move(d));
+        riga_avvisata = riga;
+    };
+    std::size_t i = 0;
+    if (t.starts_with("\xEF\xBB\xBF")) {
+        avvisa(0, 3, "the text begins with a UTF-8 byte-order mark");
+        i = 3;
+    }
+    std::size_t contate = i;  // the lines are counted up to here
+    while (i < t.size()) {
+        // Plain ASCII text has nothing to say: on to the next high byte.
+        while (i < t.size() && static_cast<unsigned char>(t[i]) < 0x80) ++i;
+        if (i >= t.size()) break;
+        for (; contate < i; ++contate) {
+            const char x = t[contate];
+            if (x == '\n' || (x == '\r' && (contate + 1 >= t.size() || t[contate + 1] != '\n'))) {
+                ++riga;
+                inizio_riga = contate + 1;
+            }
+        }
+        const std::size_t n = sequenza_utf8(t, i);
+        if (n > 0 && riga_avvisata != riga) {
+            avvisa(i, n, "these " + std::to_string(n) + " bytes are a UTF-8 character, read as " + std::to_string(n) +
+                             " Windows-1252 characters");
+        }
+        i += n > 0 ? n : 1;
+        contate = i;
+    }
+    return r;
+}
+
+}  // namespace compattatore
