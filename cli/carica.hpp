@@ -41,6 +41,17 @@ inline constexpr std::uintmax_t massimo_file_compilato = std::uintmax_t{32} * 10
 inline constexpr Opzione opzione_percorso{"--route", "", "NAME", "the route name"};
 inline constexpr Opzione opzione_treno{"--train", "", "NUMBER", "the train number"};
 
+// The options of the report, for the commands that compile descriptions.
+inline constexpr Opzione opzione_max_errori{"--max-errors", "", "N",
+                                             "report at most N refusals (default 20; each after the\nfirst is found by "
+                                             "reading again without the refused entries)"};
+inline constexpr Opzione opzione_colore{"--color", "", "WHEN",
+                                        "colour the report: auto (on a terminal, unless NO_COLOR\nis set), always, never"};
+inline constexpr Opzione opzione_sarif{"--sarif", "", "FILE", "also write the diagnostics as a SARIF 2.1.0 log to FILE"};
+
+// The refusals reported when --max-errors is not given.
+inline constexpr std::int32_t massimo_errori_normale = 20;
+
 // Throws FileIllegibile ("cannot read P: ...") unless p names a regular file
 // (after following links).
 void verifica_ingresso(const std::filesystem::path& p);

@@ -60,6 +60,10 @@ constexpr std::array voci_catalogo{
     voce(marchio_occupato, "file_mark_slot_taken", F, "a file-mark slot (cell 1 or entry 85) is already taken"),
     voce(codice_gara_occupato, "competition_code_slot_taken", F,
          "a competition-code slot (cell 1 or entry 85) is already taken"),
+    VoceCatalogo{treno_senza_generale, 0, "train_description_without_general", E,
+     "the train description is empty or has no \"[generale]\" heading: it would give a train with no entry"},
+    VoceCatalogo{testo_troppo_lungo, 0, "text_too_long_for_entry_file", E,
+     "a station name or board text is longer than the 32767 bytes an entry of the entry file can hold"},
 };
 
 }  // namespace

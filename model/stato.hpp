@@ -46,6 +46,11 @@ enum class Stato : std::int32_t {
     curva_inutilizzabile = 103,
     marchio_occupato = 1250,
     codice_gara_occupato = 1251,
+
+    // The tool's own refusals: what the format accepts in silence and no
+    // author means. The program's status never carries them.
+    treno_senza_generale = 100900,  // the train description is empty or has no "[generale]"
+    testo_troppo_lungo = 100901,    // a station name or board text the entry file cannot hold
 };
 
 // Values from here upward name diagnostic classes without a status number.
@@ -73,8 +78,11 @@ const VoceCatalogo* cerca(Stato s);
 // The status of a recorded number, when it is one.
 std::optional<Stato> stato_di(std::int32_t numero);
 
-// The status number (0 for Stato::nessuno).
-constexpr std::int32_t numero(Stato s) { return static_cast<std::int32_t>(s); }
+// The status number (0 for Stato::nessuno and for a class without one).
+constexpr std::int32_t numero(Stato s) {
+    const auto n = static_cast<std::int32_t>(s);
+    return n >= primo_senza_numero ? 0 : n;
+}
 Gravita gravita(Stato s);
 std::string_view nome(Stato s);
 std::string_view nome(Gravita g);  // "error", "warning", "stop"

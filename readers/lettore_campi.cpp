@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/scenario.hpp"
+
 namespace compattatore {
 
 namespace {
@@ -49,6 +51,20 @@ void LettoreCampi::inizia_campo() {
     }
     salta_blanchi();
     ultimo_ = Luogo{riga_, static_cast<std::int32_t>(pos_ - inizio_riga_) + 1};
+    inizio_ultimo_ = pos_;
+    fine_ultimo_ = campo_fino(pos_);
+    ++valori_letti_;
+    if (valori_letti_ <= static_cast<std::int32_t>(valori_.size())) valori_[static_cast<std::size_t>(valori_letti_ - 1)] = ultimo_;
+    if (riga_ == chiave_.riga) ++sulla_riga_;
+}
+
+// One past the last byte of the field that starts at da: up to the next comma
+// or line end, without trailing blanks.
+std::size_t LettoreCampi::campo_fino(std::size_t da) const {
+    std::size_t f = da;
+    while (f < testo_.size() && testo_[f] != ',' && testo_[f] != '\r' && testo_[f] != '\n') ++f;
+    while (f > da && blanco(testo_[f - 1])) --f;
+    return f;
 }
 
 std::string_view LettoreCampi::campo_testo() {
@@ -90,6 +106,7 @@ std::int32_t LettoreCampi::campo_numero() {
     }
     if (negativo) valore = -valore;
     if (valore > 2147483647LL) fallisce("number out of range");
+    fine_ultimo_ = pos_;  // a number ends at its last digit
     salta_blanchi();
     consuma_separatore();
     return static_cast<std::int32_t>(valore);
@@ -102,6 +119,14 @@ std::int32_t LettoreCampi::campo_numero_tra(std::int32_t minimo, std::int32_t ma
                  std::to_string(massimo));
     }
     return v;
+}
+
+void controlla_lunghezza_testo(Scenario& s, Sorgente sorgente, const LettoreCampi& campi, std::string_view testo,
+                               const char* cosa) {
+    if (testo.size() <= nome_massimo) return;
+    s.annota(Stato::testo_troppo_lungo, sorgente, campi.luogo(), campi.colonna_fine(),
+             std::string(cosa) + " of " + std::to_string(testo.size()) + " bytes: the entry file holds at most " +
+                 std::to_string(nome_massimo) + " bytes of text in an entry");
 }
 
 bool contiene_esatto(std::string_view campo, std::string_view parola) {
