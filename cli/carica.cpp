@@ -58,7 +58,8 @@ void completa_campo(Diagnostica& d, std::string_view testo) {
 // value was read from line L"): the names of its values from the authors'
 // table, so that the author sees which one is missing.
 void nomina_valori(Diagnostica& d) {
-    if (d.stato != Stato::guasto_lettura || d.note.empty() || d.messaggio.empty() || d.messaggio[0] != '"') return;
+    if (d.stato == Stato::guasto_lettura ? d.note.empty() : d.stato != Stato::testo_dalla_riga_dopo) return;
+    if (d.messaggio.empty() || d.messaggio[0] != '"') return;
     const std::size_t fine = d.messaggio.find('"', 1);
     const std::size_t suo = d.messaggio.find("; its ");
     if (fine == std::string::npos || suo == std::string::npos) return;

@@ -64,6 +64,8 @@ constexpr std::array voci_catalogo{
      "the train description is empty or has no \"[generale]\" heading: it would give a train with no entry"},
     VoceCatalogo{testo_troppo_lungo, 0, "text_too_long_for_entry_file", E,
      "a station name or board text is longer than the 32767 bytes an entry of the entry file can hold"},
+    VoceCatalogo{testo_dalla_riga_dopo, 0, "text_value_from_next_line", E,
+                 "a station or board line ends before its text, which is then taken from the next line"},
 };
 
 }  // namespace

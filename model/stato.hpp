@@ -51,6 +51,7 @@ enum class Stato : std::int32_t {
     // author means. The program's status never carries them.
     treno_senza_generale = 100900,  // the train description is empty or has no "[generale]"
     testo_troppo_lungo = 100901,    // a station name or board text the entry file cannot hold
+    testo_dalla_riga_dopo = 100902, // a station name or board text taken from the next line
 };
 
 // Values from here upward name diagnostic classes without a status number.

@@ -129,6 +129,24 @@ void controlla_lunghezza_testo(Scenario& s, Sorgente sorgente, const LettoreCamp
                  std::to_string(nome_massimo) + " bytes of text in an entry");
 }
 
+std::string ordinale(std::int32_t n) {
+    const std::int32_t d = n % 100;
+    const char* suffisso = (d >= 11 && d <= 13) ? "th" : n % 10 == 1 ? "st" : n % 10 == 2 ? "nd" : n % 10 == 3 ? "rd" : "th";
+    return std::to_string(n) + suffisso;
+}
+
+void controlla_testo_sulla_riga(Scenario& s, Sorgente sorgente, const LettoreCampi& campi) {
+    const Luogo chiave = campi.luogo_voce();
+    if (chiave.riga <= 0 || campi.luogo().riga <= chiave.riga) return;
+    const std::string_view parola = campi.chiave_voce();
+    const std::int32_t n = campi.valori_letti();
+    const std::int32_t k = campi.valori_sulla_riga();
+    s.annota(Stato::testo_dalla_riga_dopo, sorgente, chiave, chiave.colonna + static_cast<std::int32_t>(parola.size()),
+             "\"" + std::string(parola) + "\" on line " + std::to_string(chiave.riga) + " has " + std::to_string(k) +
+                 (k == 1 ? " value" : " values") + " on its line; its " + ordinale(n) + " value was read from line " + std::to_string(campi.luogo().riga) + ": `" +
+                 std::string(campi.ultimo_campo()) + "`");
+}
+
 bool contiene_esatto(std::string_view campo, std::string_view parola) {
     return campo.find(parola) != std::string_view::npos;
 }

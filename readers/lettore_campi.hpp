@@ -113,6 +113,14 @@ struct Scenario;
 void controlla_lunghezza_testo(Scenario& s, Sorgente sorgente, const LettoreCampi& campi, std::string_view testo,
                                const char* cosa);
 
+// "1st", "2nd", "11th": the place of a value in its entry, in words.
+std::string ordinale(std::int32_t n);
+
+// A text value (board text, station name) read from a later line than its
+// entry's keyword: the line was short of it and the reader took the next
+// line's first field. Recorded as the tool's own refusal at the keyword.
+void controlla_testo_sulla_riga(Scenario& s, Sorgente sorgente, const LettoreCampi& campi);
+
 // Substring tests of the keyword fields: exact case, and case-free (ASCII
 // letters folded).
 bool contiene(std::string_view campo, std::string_view parola);

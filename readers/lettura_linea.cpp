@@ -325,6 +325,7 @@ private:
         const std::int32_t p = campi_.campo_numero();
         const std::string_view testo = campi_.campo_testo();
         controlla_lunghezza_testo(s_, Sorgente::linea, campi_, testo, "board text");
+        controlla_testo_sulla_riga(s_, Sorgente::linea, campi_);
         if (oltre_percorso(p, luogo, "indication board")) return true;
         const std::int64_t c = cella_di_punto(p, luogo, "indication board");
         Cella& cella = s_.cella(c);

@@ -233,6 +233,7 @@ Esito LetturaTreno::stazione_voce(Luogo dove) {
     v.orario = orario_stazione(luogo_ore, p, ore, minuti, secondi);
     v.nome = std::string(campi.campo_testo());
     controlla_lunghezza_testo(s, Sorgente::treno, campi, v.nome, "station name");
+    controlla_testo_sulla_riga(s, Sorgente::treno, campi);
 
     const Esito esito = dopo(memo_stazione(s, posizione, d));
     if (esito == Esito::avanti) stazione = d.indice + 1;

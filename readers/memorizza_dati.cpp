@@ -9,12 +9,6 @@ namespace compattatore {
 
 namespace {
 
-std::string ordinale(std::int32_t n) {
-    const std::int32_t d = n % 100;
-    const char* suffisso = (d >= 11 && d <= 13) ? "th" : n % 10 == 1 ? "st" : n % 10 == 2 ? "nd" : n % 10 == 3 ? "rd" : "th";
-    return std::to_string(n) + suffisso;
-}
-
 // The failure came from a value of the entry read last that stands on a
 // later line than its keyword: the entry is short of values and the reader
 // took the next lines' fields for them.
