@@ -1,11 +1,16 @@
 #include "cli/carica.hpp"
 
+#include <charconv>
 #include <optional>
+#include <string_view>
+#include <vector>
 #include <system_error>
 #include <utility>
 
 #include "cli/file_scenario.hpp"
 #include "controlli/codifica.hpp"
+#include "cli/significato.hpp"
+#include "guida/tipi_voce.hpp"
 #include "platform/ambiente_file.hpp"
 
 namespace compattatore::cli {
@@ -16,6 +21,148 @@ namespace {
 
 [[noreturn]] void illeggibile(const fs::path& p, const std::string& perche) {
     throw FileIllegibile("cannot read " + p.string() + ": " + perche);
+}
+
+std::int32_t massimo_errori(std::string_view comando, const Argomenti& a) {
+    const std::optional<std::string> v = a.valore(opzione_max_errori.nome);
+    if (!v) return massimo_errori_normale;
+    std::int32_t n = 0;
+    const auto [fine, errore] = std::from_chars(v->data(), v->data() + v->size(), n);
+    if (errore != std::errc{} || fine != v->data() + v->size() || n < 1) {
+        throw ErroreUso(std::string(comando), "--max-errors takes a whole number from 1, not \"" + *v + "\"");
+    }
+    return n;
+}
+
+// The end of the field that starts at a diagnostic's column, when the reader
+// did not give it: up to the next comma or line end without the blanks
+// before it, or, for a number, up to its first blank.
+void completa_campo(Diagnostica& d, std::string_view testo) {
+    if (d.riga <= 0 || d.colonna <= 0 || d.colonna_fine > d.colonna) return;
+    std::size_t i = 0;
+    for (std::int32_t r = 1; r < d.riga && i < testo.size(); ++i) {
+        if (testo[i] == '\n' || (testo[i] == '\r' && (i + 1 >= testo.size() || testo[i + 1] != '\n'))) ++r;
+    }
+    const std::size_t inizio = i + static_cast<std::size_t>(d.colonna - 1);
+    if (inizio >= testo.size()) return;
+    const bool numero = testo[inizio] == '-' || (testo[inizio] >= '0' && testo[inizio] <= '9');
+    std::size_t f = inizio;
+    while (f < testo.size() && testo[f] != ',' && testo[f] != '\r' && testo[f] != '\n' &&
+           !(numero && (testo[f] == ' ' || testo[f] == '\t'))) {
+        ++f;
+    }
+    while (f > inizio && (testo[f - 1] == ' ' || testo[f - 1] == '\t')) --f;
+    if (f > inizio) d.colonna_fine = d.colonna + static_cast<std::int32_t>(f - inizio);
+}
+
+// An entry short of values (reported by the reader at its keyword, "its Nth
+// value was read from line L"): the names of its values from the authors'
+// table, so that the author sees which one is missing.
+void nomina_valori(Diagnostica& d) {
+    if (d.stato == Stato::guasto_lettura ? d.note.empty() : d.stato != Stato::testo_dalla_riga_dopo) return;
+    if (d.messaggio.empty() || d.messaggio[0] != '"') return;
+    const std::size_t fine = d.messaggio.find('"', 1);
+    const std::size_t suo = d.messaggio.find("; its ");
+    if (fine == std::string::npos || suo == std::string::npos) return;
+    const std::string parola = d.messaggio.substr(1, fine - 1);
+    const guida::TipoVoce* tipo = nullptr;
+    if (d.sorgente == Sorgente::linea) {
+        tipo = guida::tipo_per_parola(parola, guida::Parte::linea_elementi);
+        if (tipo == nullptr) tipo = guida::tipo_per_parola(parola, guida::Parte::linea_generale);
+    } else {
+        tipo = guida::tipo_per_parola(parola, guida::Parte::treno_elementi);
+    }
+    if (tipo == nullptr || tipo->campi.empty()) return;
+    std::size_t n = 0;
+    for (std::size_t i = suo + 6; i < d.messaggio.size() && d.messaggio[i] >= '0' && d.messaggio[i] <= '9'; ++i) {
+        n = n * 10 + static_cast<std::size_t>(d.messaggio[i] - '0');
+    }
+    std::string nomi;
+    for (const guida::Campo& c : tipo->campi) (nomi += nomi.empty() ? "" : ", ") += c.nome;
+    std::string nota(1, '"');
+    nota.append(tipo->parola_chiave).append("\" takes ").append(std::to_string(tipo->campi.size()));
+    nota.append(" values: ").append(nomi);
+    if (n >= 1 && n <= tipo->campi.size()) {
+        nota.append("; the one taken from the next line is `").append(tipo->campi[n - 1].nome).append("`");
+    }
+    d.note.insert(d.note.begin(), nota);
+}
+
+// Line n (1-based) of a text emptied, its line end kept, so that every other
+// line keeps its number.
+void svuota_riga(std::string& t, std::int32_t n) {
+    std::size_t i = 0;
+    for (std::int32_t r = 1; r < n; ++r) {
+        while (i < t.size() && t[i] != '\r' && t[i] != '\n') ++i;
+        if (i >= t.size()) return;
+        if (t[i] == '\r' && i + 1 < t.size() && t[i + 1] == '\n') ++i;
+        ++i;
+    }
+    std::size_t f = i;
+    while (f < t.size() && t[f] != '\r' && t[f] != '\n') ++f;
+    t.erase(i, f - i);
+}
+
+// A refusal of the whole text, or one without a line: nothing is left out
+// that would let the check go on meaningfully.
+bool si_puo_togliere(const Diagnostica& d) {
+    if (d.riga <= 0 || d.sorgente == Sorgente::rifinitura) return false;
+    switch (d.stato) {
+        case Stato::lunghezza_fuori_limiti:
+        case Stato::linea_assente:
+        case Stato::generale_assente:
+        case Stato::treno_senza_generale: return false;
+        default: return true;
+    }
+}
+
+bool gia_riportata(const Rapporto& r, const Diagnostica& d) {
+    for (const Diagnostica& x : r.diagnostiche) {
+        if (x.stato == d.stato && x.sorgente == d.sorgente && x.riga == d.riga && x.colonna == d.colonna &&
+            x.messaggio == d.messaggio) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Every further refusal, up to massimo in all: the texts are read again
+// with the lines of the refusals found so far emptied, and each refusal new
+// to the report is added to it. The first compile (its tables, its status)
+// is not touched.
+void cerca_altri_rifiuti(Rapporto& r, const Identita& id, int scrivi_linea, const Descrizioni& d,
+                         std::int32_t massimo) {
+    std::string linea(*d.linea);
+    std::string treno(*d.treno);
+    std::vector<Diagnostica> ultimi;
+    std::int32_t errori = 0;
+    for (const Diagnostica& x : r.diagnostiche) {
+        if (x.avviso()) continue;
+        ++errori;
+        ultimi.push_back(x);
+    }
+    while (true) {
+        for (const Diagnostica& x : ultimi) {
+            if (!si_puo_togliere(x)) return;
+            svuota_riga(x.sorgente == Sorgente::linea ? linea : treno, x.riga);
+        }
+        Scenario s;
+        s.nome_percorso = id.nome_percorso;
+        s.numero_treno = id.numero_treno;
+        compila(s, scrivi_linea, Descrizioni{linea, treno});
+        ultimi.clear();
+        for (const Diagnostica& x : s.diagnostiche) {
+            if (x.avviso() || gia_riportata(r, x)) continue;
+            if (errori >= massimo) {
+                r.altri_omessi = true;
+                return;
+            }
+            r.diagnostiche.push_back(x);
+            ultimi.push_back(x);
+            ++errori;
+        }
+        if (ultimi.empty()) return;
+    }
 }
 
 }  // namespace
@@ -169,13 +316,36 @@ Compilazione carica_descrizioni(std::string_view comando, const Argomenti& a, in
     c.esito = compila(c.scenario, scrivi_linea, Descrizioni{linea, treno}, controlli ? &registro : nullptr);
 
     std::vector<Diagnostica> prima = std::move(r.diagnostiche);
-    r.diagnostiche = c.scenario.diagnostiche;
+    r.diagnostiche.clear();
+    // The reader's own warning classes answer to -W, -w and -Werror like the checks'.
+    std::vector<Diagnostica> del_lettore;
+    for (const Diagnostica& d : c.scenario.diagnostiche) {
+        if (d.avviso() && d.numero() == 0) del_lettore.push_back(d);
+        else r.diagnostiche.push_back(d);
+    }
+    aggiungi_avvisi(scelta, std::move(del_lettore), r);
     r.codice_errore = c.scenario.codice_errore;
     r.posizione_errore = c.scenario.posizione_errore;
     r.arresto = c.esito.arresto;
     for (const Diagnostica& d : c.scenario.diagnostiche) r.rifiutato = r.rifiutato || !d.avviso();
+    // Further refusals, found by reading again without the refused entries,
+    // come after everything the first reading gave.
+    const bool rifiutato_dalla_lettura = r.rifiutato;
     r.diagnostiche.insert(r.diagnostiche.end(), prima.begin(), prima.end());
     aggiungi_avvisi(scelta, controlla(registro, c.scenario), r);
+    r.dopo_il_primo = r.diagnostiche.size();
+    const std::int32_t massimo = massimo_errori(comando, a);
+    if (rifiutato_dalla_lettura) cerca_altri_rifiuti(r, id, scrivi_linea, Descrizioni{linea, treno}, massimo);
+    for (Diagnostica& d : r.diagnostiche) {
+        completa_campo(d, d.sorgente == Sorgente::linea ? linea : treno);
+        nomina_valori(d);
+        // A finishing rule names a cell: its metre is the one inspect shows for what the cell holds.
+        if (d.sorgente == Sorgente::rifinitura && d.cella && c.scenario.cella_esiste(*d.cella)) {
+            d.posizione = metro_di(c.scenario.cella(*d.cella).tipo, *d.cella);
+        }
+    }
+    r.testo_linea = linea;
+    r.testo_treno = treno;
     return c;
 }
 

@@ -50,6 +50,16 @@ inline constexpr Opzione opzione_senza_avvisi{"", "-w", "", "no warnings"};
 inline constexpr Opzione opzione_codifica{"--input-encoding", "", "ENC",
                                           "utf-8: the descriptions are UTF-8, read as Windows-1252\n"
                                           "(default: windows-1252)"};
+// The options of the report, for the commands that compile descriptions.
+inline constexpr Opzione opzione_max_errori{"--max-errors", "", "N",
+                                             "report at most N refusals (default 20; each after the\nfirst is found by "
+                                             "reading again without the refused entries)"};
+inline constexpr Opzione opzione_colore{"--color", "", "WHEN",
+                                        "colour the report: auto (on a terminal, unless NO_COLOR\nis set), always, never"};
+inline constexpr Opzione opzione_sarif{"--sarif", "", "FILE", "also write the diagnostics as a SARIF 2.1.0 log to FILE"};
+
+// The refusals reported when --max-errors is not given.
+inline constexpr std::int32_t massimo_errori_normale = 20;
 
 // Throws FileIllegibile ("cannot read P: ...") unless p names a regular file
 // (after following links).

@@ -5,6 +5,7 @@
 #include "cli/argomenti.hpp"
 #include "cli/comandi.hpp"
 #include "cli/sorveglia.hpp"
+#include "cli/rapporto.hpp"
 
 #ifndef COMPATTATORE_VERSIONE
 #define COMPATTATORE_VERSIONE "0"
@@ -36,6 +37,19 @@ int esegui_comando(const std::vector<std::string>& a, std::ostream& out, std::os
     return c->esegui(argomenti, out, err);
 }
 
+// --json among the options of the command: a usage or file error is then
+// told as a JSON document too.
+bool chiede_json(const std::vector<std::string>& a) {
+    for (std::size_t i = 1; i < a.size() && a[i] != "--"; ++i) {
+        if (a[i] == "--json") return true;
+    }
+    return false;
+}
+
+std::string nome_comando(const std::vector<std::string>& a) {
+    return !a.empty() && comando_di(a[0]) != nullptr ? a[0] : "";
+}
+
 }  // namespace
 
 int esegui(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
@@ -44,9 +58,11 @@ int esegui(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
     } catch (const ErroreUso& e) {
         const std::string aiuto = e.comando().empty() ? "" : e.comando() + " ";
         err << "compattatore-cli: " << e.what() << "\nTry 'compattatore-cli " << aiuto << "--help'.\n";
+        if (chiede_json(a)) stampa_json_errore(nome_comando(a), esito_uso, "usage", e.what(), out);
         return esito_uso;
     } catch (const std::exception& e) {
         err << "compattatore-cli: " << e.what() << '\n';
+        if (chiede_json(a)) stampa_json_errore(nome_comando(a), esito_uso, "file", e.what(), out);
         return esito_uso;
     }
 }

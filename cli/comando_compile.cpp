@@ -2,6 +2,7 @@
 // and (compile only) the binary files.
 #include <filesystem>
 #include <functional>
+#include <sstream>
 
 #include "cli/carica.hpp"
 #include "cli/cli.hpp"
@@ -35,11 +36,15 @@ constexpr Opzione opzioni_compile[] = {
     opzione_avvisi,
     opzione_senza_avvisi,
     opzione_codifica,
+    opzione_sarif,
+    opzione_max_errori,
+    opzione_colore,
     opzione_sorveglia,
 };
 
 constexpr Opzione opzioni_check[] = {opzione_percorso, opzione_treno,        opzione_senza_planimetria,
-                                     opzione_json,     opzione_avvisi,       opzione_senza_avvisi,
+                                     opzione_json,     opzione_sarif,        opzione_max_errori,
+                                     opzione_colore,   opzione_avvisi,       opzione_senza_avvisi,
                                      opzione_codifica, opzione_sorveglia};
 
 // The names of the binary files a compile writes.
@@ -70,6 +75,7 @@ void scrivi_binari(const Scenario& s, const fs::path& cartella, Rapporto& r) {
 int compila_o_verifica(std::string_view comando, bool scrivi, const Argomenti& a, std::ostream& out,
                        std::ostream& err) {
     if (a.posizionali.size() != 2) throw ErroreUso(std::string(comando), std::string(comando) + " needs LINE and TRAIN");
+    const Colore colore = colore_di(std::string(comando), a.valore(opzione_colore.nome));
     const fs::path cartella = a.valore("-o").value_or(".");
     const bool con_planimetria = !a.ha("--no-plan");
     // A name the folder cannot hold is refused before anything is read or written.
@@ -78,13 +84,20 @@ int compila_o_verifica(std::string_view comando, bool scrivi, const Argomenti& a
                                         scrivi ? std::function<void(const Identita&)>(verifica) : nullptr);
     const bool scrivibile = c.tabelle_complete() && (!c.rapporto.rifiutato || a.ha("--keep-going"));
     if (scrivi && scrivibile) scrivi_binari(c.scenario, cartella, c.rapporto);
+    const int esito = c.pulita() ? esito_pulito : esito_rifiutato;
+    if (auto sarif = a.valore(opzione_sarif.nome)) {
+        std::ostringstream log;
+        stampa_sarif(c.rapporto, log);
+        const std::string byte = log.str();
+        sostituisci_file(*sarif, [&](Uscita& u) { u.scrivi(byte.data(), byte.size()); });
+    }
     if (a.ha("--json")) {
-        stampa_json(c.rapporto, out);
+        stampa_json(c.rapporto, std::string(comando), esito, out);
     } else {
-        stampa_testo(c.rapporto, err);
+        stampa_testo(c.rapporto, err, colora(colore));
         if (scrivi && !scrivibile) err << "compattatore-cli: no file written\n";
     }
-    return c.pulita() ? esito_pulito : esito_rifiutato;
+    return esito;
 }
 
 int esegui_compile(const Argomenti& a, std::ostream& out, std::ostream& err) {
@@ -103,7 +116,9 @@ const Comando comando_compile{
     "read, check and compile the descriptions, write the files",
     opzioni_compile,
     "Usage: compattatore-cli compile LINE TRAIN [-o DIR] [--route NAME] [--train NUMBER]\n"
-    "                                [--no-plan] [--keep-going] [--json] [--watch]\n"
+    "                                [--no-plan] [--keep-going] [--json] [--sarif FILE]\n"
+    "                                [--max-errors N] [--color WHEN] [-W CLASS] [-w]\n"
+    "                                [--input-encoding ENC] [--watch]\n"
     "\n"
     "Reads the line description LINE and the train description TRAIN, checks and\n"
     "compiles them, and writes into DIR (default: the current folder):\n"
@@ -123,7 +138,8 @@ const Comando comando_check{
     "read and check the descriptions, write nothing",
     opzioni_check,
     "Usage: compattatore-cli check LINE TRAIN [--route NAME] [--train NUMBER] [--no-plan] [--json]\n"
-    "                              [--watch]\n"
+    "                              [--sarif FILE] [--max-errors N] [--color WHEN]\n"
+    "                              [-W CLASS] [-w] [--input-encoding ENC] [--watch]\n"
     "\n"
     "Reads, checks and finishes the scenario as compile does, and writes nothing.\n",
     "",

@@ -246,7 +246,8 @@ private:
                        "\" and \"" + std::string(parola(k.secondo)) + "\") and is handled twice");
         }
         for (const CampoLetto& x : v.valori) {
-            if (x.riga != k.riga) {
+            // A text value from the next line is reported by the reader itself, at the keyword.
+            if (x.riga != k.riga && x.numero) {
                 avvisa(Stato::avviso_campi, x, "the entry \"" + std::string(parola(k.genere)) + "\" of line " +
                            std::to_string(k.riga) + " lacks fields: it takes \"" +
                            std::string(senza_blanchi(x.testo)) + "\" of line " + std::to_string(x.riga) +

@@ -48,6 +48,18 @@ void Scenario::segnala(Stato stato, Sorgente sorgente, Luogo luogo, std::optiona
     diagnostiche.push_back(std::move(d));
 }
 
+void Scenario::annota(Stato stato, Sorgente sorgente, Luogo luogo, std::int32_t colonna_fine,
+                      std::string messaggio) {
+    Diagnostica d;
+    d.stato = stato;
+    d.sorgente = sorgente;
+    d.riga = luogo.riga;
+    d.colonna = luogo.colonna;
+    d.colonna_fine = colonna_fine;
+    d.messaggio = std::move(messaggio);
+    diagnostiche.push_back(std::move(d));
+}
+
 void dimensiona_percorso(Scenario& s, std::int32_t lunghezza) {
     if (lunghezza < 0 || lunghezza > lunghezza_massima) {
         throw FuoriTabella("percorso: a line length of " + std::to_string(lunghezza) + " m has no track");

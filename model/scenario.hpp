@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -33,6 +34,18 @@ public:
     using std::out_of_range::out_of_range;
 };
 
+// A kilometric-progressive entry as the author wrote it: its keyword, its
+// first two values and their places. The definitions are reordered after
+// reading; a problem found later is reported at the entry as written.
+struct ProgressivaScritta {
+    std::string parola;
+    Luogo chiave;
+    std::int32_t inizio = 0;
+    std::int32_t fine = 0;
+    Luogo luogo_inizio;
+    Luogo luogo_fine;
+};
+
 struct Scenario {
     Planimetria planimetria;
     std::vector<Cella> percorso;  // cells 0 to ultima_cella; empty until the line length is read
@@ -48,6 +61,10 @@ struct Scenario {
     Stato codice_errore = Stato::nessuno;
     std::int32_t posizione_errore = 0;
     std::vector<Diagnostica> diagnostiche;  // every problem, in the order found
+    // The entry of each slowdown placed, by its warning, start and end cells:
+    // the finishing rules report there what they could not place for it.
+    std::map<std::int64_t, Luogo> luoghi_rallentamenti;
+    std::vector<ProgressivaScritta> progressive_scritte;  // in the order read
 
     bool percorso_dimensionato() const { return !percorso.empty(); }
 
@@ -68,6 +85,11 @@ struct Scenario {
     // none) and a sentence in words.
     void segnala(Stato stato, Sorgente sorgente, Luogo luogo, std::optional<std::int32_t> posizione,
                  std::optional<std::int64_t> cella, std::string messaggio);
+
+    // Records a problem that the program's status does not carry (one of the
+    // tool's own refusals): kept in diagnostiche only, codice_errore and
+    // posizione_errore untouched, the build goes on as the program's does.
+    void annota(Stato stato, Sorgente sorgente, Luogo luogo, std::int32_t colonna_fine, std::string messaggio);
 };
 
 // Sizes the track for a line of `lunghezza` metres: lunghezza_estesa is the

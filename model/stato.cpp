@@ -75,11 +75,18 @@ constexpr std::array voci_catalogo{
     voce(avviso_valori, "values", A, "a value outside what a railway of this kind has"),
     voce(avviso_codifica, "encoding", A, "a text holds UTF-8 sequences or a byte-order mark, while the format is Windows-1252"),
     voce(carattere_senza_1252, "encoding-unmappable", E, "a character of a UTF-8 input has no Windows-1252 byte"),
+    VoceCatalogo{treno_senza_generale, 0, "train-without-general", E,
+     "the train description is empty or has no \"[generale]\" heading: it would give a train with no entry"},
+    VoceCatalogo{testo_troppo_lungo, 0, "text-too-long", E,
+     "a station name or board text is longer than the 32767 bytes an entry of the entry file can hold"},
+    VoceCatalogo{testo_dalla_riga_dopo, 0, "text-from-next-line", A,
+                 "a station or board line ends before its text, which is then taken from the next line"},
 };
 
 constexpr std::array classi{avviso_voce_sconosciuta, avviso_maiuscole,    avviso_commento,        avviso_campi,
                             avviso_posto,           avviso_ordine,       avviso_griglia,         avviso_oltre_linea,
-                            avviso_sovrapposizione, avviso_due_volte,    avviso_valori,          avviso_codifica};
+                            avviso_sovrapposizione, avviso_due_volte,    avviso_valori,          avviso_codifica,
+                            testo_dalla_riga_dopo};
 
 }  // namespace
 

@@ -63,6 +63,11 @@ enum class Stato : std::int32_t {
     avviso_codifica,
     // A character of a UTF-8 input that has no Windows-1252 byte.
     carattere_senza_1252,
+    // The tool's own refusals: what the format accepts in silence and no
+    // author means. The program's status never carries them.
+    treno_senza_generale = 100900,  // the train description is empty or has no "[generale]"
+    testo_troppo_lungo = 100901,    // a station name or board text the entry file cannot hold
+    testo_dalla_riga_dopo = 100902, // a station name or board text taken from the next line
 };
 
 // Values from here upward name diagnostic classes without a status number.

@@ -32,6 +32,10 @@ struct Voce {
 
 inline constexpr int numero_voci = 87;  // indices 0 to 86
 
+// The longest `nome` an entry of the entry file can hold: its length is a
+// signed 2-byte field.
+inline constexpr std::size_t nome_massimo = 32767;
+
 // Fixed indices of `voci`.
 namespace indice_voce {
 inline constexpr int primo_cartello = 80;      // board texts from 80 downward

@@ -27,6 +27,8 @@ EsitoCompilazione compila(Scenario& s, std::int32_t j, const Descrizioni& d, Reg
     s.scrivi_linea = j;
     s.codice_errore = Stato::nessuno;
     s.voci = Voci{};
+    s.luoghi_rallentamenti.clear();
+    s.progressive_scritte.clear();
     esito.lettura = memorizza_dati(s, d, registro);
     if (!s.percorso_dimensionato()) {
         esito.percorso_assente = true;

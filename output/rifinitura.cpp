@@ -11,7 +11,11 @@ namespace {
 
 using Indice = std::int64_t;
 
+// Metres of a cell as the track file's readers show them: a point feature
+// (signal, slowdown mark) stands at the start of its cell, (cell - 1) x 50;
+// a code point at cell x 50.
 std::string metri(Indice cella) { return std::to_string(cella * 50) + " m"; }
+std::string metri_punto(Indice cella) { return std::to_string((cella - 1) * 50) + " m"; }
 
 // The pass over one track: the last cell is fixed before the pass starts, and
 // no cell beyond it (or below 0) is ever free.
@@ -64,8 +68,12 @@ private:
         return false;
     }
 
-    void avvisa(Stato stato, Indice cella, std::string messaggio) {
-        s_.segnala(stato, Sorgente::rifinitura, Luogo{}, static_cast<std::int32_t>(cella * 50), cella,
+    // A code point that could not be placed for the slowdown that holds cell
+    // `rallentamento`: reported at that slowdown's entry when it is known.
+    void avvisa(Stato stato, Indice cella, Indice rallentamento, std::string messaggio) {
+        const auto it = s_.luoghi_rallentamenti.find(rallentamento);
+        const Luogo dove = it == s_.luoghi_rallentamenti.end() ? Luogo{} : it->second;
+        s_.segnala(stato, Sorgente::rifinitura, dove, static_cast<std::int32_t>(cella * 50), cella,
                    std::move(messaggio));
     }
 
@@ -85,9 +93,10 @@ private:
                 Cella& c = s_.cella(d - 2);
                 c.valore_1 = minimo(valore_codice, c.valore_1);
             } else {
-                avvisa(Stato::rifinitura_prima_del_segnale, d,
-                       "signal at cell " + std::to_string(d) + " (" + metri(d) +
-                           ") before the slowdown warning board at cell " + std::to_string(i) + ": cells " +
+                avvisa(Stato::rifinitura_prima_del_segnale, d, i,
+                       "signal at " + metri_punto(d) + " (cell " + std::to_string(d) +
+                           ") before the slowdown warning board at " + metri_punto(i) + " (cell " +
+                           std::to_string(i) + "): cells " +
                            std::to_string(d - 1) + " and " + std::to_string(d - 2) +
                            " are neither free nor code points");
             }
@@ -105,8 +114,8 @@ private:
             if (i <= p.oltre) continue;
             const Indice celle[] = {i - p.vicina, i - p.vicina - 1, i - p.vicina - 2};
             if (!prima_libera(celle)) {
-                avvisa(Stato::rifinitura_prima_del_rallentamento, i,
-                       "slowdown start at cell " + std::to_string(i) + " (" + metri(i) + "): none of cells " +
+                avvisa(Stato::rifinitura_prima_del_rallentamento, i, i,
+                       "slowdown start at " + metri_punto(i) + " (cell " + std::to_string(i) + "): none of cells " +
                            std::to_string(celle[0]) + ", " + std::to_string(celle[1]) + ", " +
                            std::to_string(celle[2]) + " is free for a code point");
             }
@@ -133,8 +142,8 @@ private:
                     piazza(k + 1);
                     contatore = -1;
                 } else {
-                    avvisa(Stato::rifinitura_nel_rallentamento, k,
-                           "slowdown starting at cell " + std::to_string(i) + ": cells " + std::to_string(k) +
+                    avvisa(Stato::rifinitura_nel_rallentamento, k, i,
+                           "slowdown starting at " + metri_punto(i) + " (cell " + std::to_string(i) + "): cells " + std::to_string(k) +
                                ", " + std::to_string(k - 1) + " and " + std::to_string(k + 1) +
                                " are all taken, no further code point inside it from " + metri(k));
                 }
@@ -166,8 +175,8 @@ private:
         if (contatore <= 0) return;
         const Indice celle[] = {contatore, contatore - 1};
         if (!prima_libera(celle)) {
-            avvisa(Stato::rifinitura_nel_rallentamento, e,
-                   "slowdown ending at cell " + std::to_string(e) + " (" + metri(e) + "): cells " +
+            avvisa(Stato::rifinitura_nel_rallentamento, e, e,
+                   "slowdown ending at " + metri_punto(e) + " (cell " + std::to_string(e) + "): cells " +
                        std::to_string(contatore) + " and " + std::to_string(contatore - 1) +
                        " before the signal at cell " + std::to_string(contatore + 1) + " are not free");
         }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/scenario.hpp"
+
 namespace compattatore {
 
 namespace {
@@ -49,6 +51,20 @@ void LettoreCampi::inizia_campo() {
     }
     salta_blanchi();
     ultimo_ = Luogo{riga_, static_cast<std::int32_t>(pos_ - inizio_riga_) + 1};
+    inizio_ultimo_ = pos_;
+    fine_ultimo_ = campo_fino(pos_);
+    ++valori_letti_;
+    if (valori_letti_ <= static_cast<std::int32_t>(valori_.size())) valori_[static_cast<std::size_t>(valori_letti_ - 1)] = ultimo_;
+    if (riga_ == chiave_.riga) ++sulla_riga_;
+}
+
+// One past the last byte of the field that starts at da: up to the next comma
+// or line end, without trailing blanks.
+std::size_t LettoreCampi::campo_fino(std::size_t da) const {
+    std::size_t f = da;
+    while (f < testo_.size() && testo_[f] != ',' && testo_[f] != '\r' && testo_[f] != '\n') ++f;
+    while (f > da && blanco(testo_[f - 1])) --f;
+    return f;
 }
 
 std::string_view LettoreCampi::campo_testo() {
@@ -93,6 +109,7 @@ std::int32_t LettoreCampi::campo_numero() {
     if (negativo) valore = -valore;
     if (valore > 2147483647LL) fallisce("number out of range");
     if (registro_) registra(pos_ - cifre - (negativo ? 1 : 0), pos_, true, static_cast<std::int32_t>(valore));
+    fine_ultimo_ = pos_;  // a number ends at its last digit
     salta_blanchi();
     consuma_separatore();
     return static_cast<std::int32_t>(valore);
@@ -138,6 +155,43 @@ void LettoreCampi::segna_genere(Genere g) {
     } else if (c.secondo == Genere::nessuno) {
         c.secondo = g;
     }
+}
+
+void controlla_lunghezza_testo(Scenario& s, Sorgente sorgente, const LettoreCampi& campi, std::string_view testo,
+                               const char* cosa) {
+    if (testo.size() <= nome_massimo) return;
+    s.annota(Stato::testo_troppo_lungo, sorgente, campi.luogo(), campi.colonna_fine(),
+             std::string(cosa) + " of " + std::to_string(testo.size()) + " bytes: the entry file holds at most " +
+                 std::to_string(nome_massimo) + " bytes of text in an entry");
+}
+
+std::string ordinale(std::int32_t n) {
+    const std::int32_t d = n % 100;
+    const char* suffisso = (d >= 11 && d <= 13) ? "th" : n % 10 == 1 ? "st" : n % 10 == 2 ? "nd" : n % 10 == 3 ? "rd" : "th";
+    return std::to_string(n) + suffisso;
+}
+
+void controlla_testo_sulla_riga(Scenario& s, Sorgente sorgente, const LettoreCampi& campi) {
+    const Luogo chiave = campi.luogo_voce();
+    if (chiave.riga <= 0 || campi.luogo().riga <= chiave.riga) return;
+    const std::string_view parola = campi.chiave_voce();
+    const std::int32_t n = campi.valori_letti();
+    const std::int32_t k = campi.valori_sulla_riga();
+    s.annota(Stato::testo_dalla_riga_dopo, sorgente, chiave, chiave.colonna + static_cast<std::int32_t>(parola.size()),
+             std::string(1, '"')
+                 .append(parola)
+                 .append("\" on line ")
+                 .append(std::to_string(chiave.riga))
+                 .append(" has ")
+                 .append(std::to_string(k))
+                 .append(k == 1 ? " value" : " values")
+                 .append(" on its line; its ")
+                 .append(ordinale(n))
+                 .append(" value was read from line ")
+                 .append(std::to_string(campi.luogo().riga))
+                 .append(": `")
+                 .append(campi.ultimo_campo())
+                 .append("`"));
 }
 
 bool contiene_esatto(std::string_view campo, std::string_view parola) {

@@ -15,11 +15,13 @@
 // The reader works on text in memory and never copies it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "model/diagnostica.hpp"
 #include "model/luogo.hpp"
 #include "readers/registro.hpp"
 
@@ -51,6 +53,36 @@ public:
 
     // Where the field read last started.
     Luogo luogo() const { return ultimo_; }
+    // One past the last byte of the field read last, as a 1-based column.
+    std::int32_t colonna_fine() const {
+        return ultimo_.colonna + static_cast<std::int32_t>(fine_ultimo_ - inizio_ultimo_);
+    }
+    // The text of the field read last, without the blanks that follow it.
+    std::string_view ultimo_campo() const { return testo_.substr(inizio_ultimo_, fine_ultimo_ - inizio_ultimo_); }
+
+    // The entry being read: the reader marks its keyword field (the field
+    // read last) when it recognises it; every field read after it is one of
+    // the entry's values.
+    void segna_voce() {
+        chiave_ = ultimo_;
+        testo_chiave_ = ultimo_campo();
+        valori_letti_ = 0;
+        sulla_riga_ = 0;
+    }
+    // No entry is being read: the fields in keyword position come next.
+    void nuova_voce() { chiave_ = Luogo{}; }
+    Luogo luogo_voce() const { return chiave_; }
+    std::string_view chiave_voce() const { return testo_chiave_; }
+    // Values of the entry read so far, the one read last included.
+    std::int32_t valori_letti() const { return valori_letti_; }
+    // Where the entry's k-th value (1-based) started; the keyword's place for
+    // a value not read yet or beyond the first few.
+    Luogo luogo_valore(std::int32_t k) const {
+        if (k < 1 || k > valori_letti_ || k > static_cast<std::int32_t>(valori_.size())) return chiave_;
+        return valori_[static_cast<std::size_t>(k - 1)];
+    }
+    // Of them, those that stood on the keyword's line.
+    std::int32_t valori_sulla_riga() const { return sulla_riga_; }
 
     // The record that hears every field from now on (none: nullptr), and
     // what the readers say of a field: a role of the field read last (a
@@ -78,6 +110,7 @@ private:
     void consuma_fine_riga();
     void consuma_separatore();  // one comma or one line end, if present
     void inizia_campo();        // past-the-end test, blanks, position of the field
+    std::size_t campo_fino(std::size_t da) const;
     [[noreturn]] void fallisce(const std::string& cosa) const;
 
     std::string_view testo_;
@@ -86,7 +119,29 @@ private:
     std::size_t inizio_riga_ = 0;
     Luogo ultimo_{};
     Registro* registro_ = nullptr;
+    std::size_t inizio_ultimo_ = 0;
+    std::size_t fine_ultimo_ = 0;
+    Luogo chiave_{};
+    std::string_view testo_chiave_;
+    std::int32_t valori_letti_ = 0;
+    std::int32_t sulla_riga_ = 0;
+    std::array<Luogo, 20> valori_{};
 };
+
+struct Scenario;
+
+// A text value (board text, station name) that the entry file cannot hold:
+// recorded as the tool's own refusal at the field read last.
+void controlla_lunghezza_testo(Scenario& s, Sorgente sorgente, const LettoreCampi& campi, std::string_view testo,
+                               const char* cosa);
+
+// "1st", "2nd", "11th": the place of a value in its entry, in words.
+std::string ordinale(std::int32_t n);
+
+// A text value (board text, station name) read from a later line than its
+// entry's keyword: the line was short of it and the reader took the next
+// line's first field. Recorded as the tool's own refusal at the keyword.
+void controlla_testo_sulla_riga(Scenario& s, Sorgente sorgente, const LettoreCampi& campi);
 
 // Substring tests of the keyword fields: exact case, and case-free (ASCII
 // letters folded).

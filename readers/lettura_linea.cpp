@@ -23,6 +23,7 @@
 #include "model/arrotonda.hpp"
 #include "readers/contenuto_cella.hpp"
 #include "readers/guasto_voce.hpp"
+#include "readers/limite_percorso.hpp"
 #include "readers/memo_indicatori_v_max.hpp"
 #include "readers/memo_montagna.hpp"
 #include "readers/memorizza_dati.hpp"
@@ -107,6 +108,7 @@ private:
     // The general section; false on a stop.
     bool sezione_generale() {
         while (!campi_.fine()) {
+            campi_.nuova_voce();
             std::string_view campo = campi_.campo_testo();
             campi_.segna(Ruolo::chiave);
             if (campi_.fine()) break;
@@ -116,10 +118,11 @@ private:
                 campi_.segna(Ruolo::chiave);
             }
             const Luogo luogo = campi_.luogo();
+            campi_.segna_voce();
 
             if (contiene(campo, "lunghezza") && contiene(campo, "percorso")) {
                 campi_.segna(Genere::lunghezza);
-                if (!lunghezza(luogo)) return false;
+                if (!lunghezza()) return false;
             }
             const auto progressiva = [&](const char* quale, int indice, Genere genere) {
                 if (contiene_esatto(campo, "progressiva") && contiene_esatto(campo, quale)) {
@@ -128,6 +131,8 @@ private:
                     v.inizio = campi_.campo_numero();
                     v.fine = campi_.campo_numero();
                     v.posizione = campi_.campo_numero();
+                    s_.progressive_scritte.push_back({std::string(campi_.chiave_voce()), luogo, v.inizio, v.fine,
+                                                      campi_.luogo_valore(1), campi_.luogo_valore(2)});
                 }
             };
             progressiva("tre", indice_voce::progressiva_tre, Genere::progressiva_tre);
@@ -155,11 +160,11 @@ private:
         return true;
     }
 
-    bool lunghezza(Luogo luogo) {
+    bool lunghezza() {
         const std::int32_t l = campi_.campo_numero();
         s_.voce(indice_voce::parametri_treno).fine = l;
         if (l < 0 || l > lunghezza_massima) {
-            rifiuta(s_, luogo, Stato::lunghezza_fuori_limiti, std::nullopt, std::nullopt,
+            rifiuta(s_, campi_.luogo_valore(1), Stato::lunghezza_fuori_limiti, std::nullopt, std::nullopt,
                     "line length " + metri(l) + ": outside 0 to " + metri(lunghezza_massima));
             return false;
         }
@@ -177,12 +182,12 @@ private:
         treno.inizio = campi_.campo_numero();
         treno.fine = campi_.campo_numero();
         if (treno.inizio % 50 != 0) {
-            rifiuta(s_, luogo, Stato::ripetizione_inizio_non_multiplo, std::nullopt, std::nullopt,
+            rifiuta(s_, campi_.luogo_valore(1), Stato::ripetizione_inizio_non_multiplo, std::nullopt, std::nullopt,
                     "cab-signal section: start " + metri(treno.inizio) + " is not a multiple of 50 m");
             return false;
         }
         if (treno.fine % 50 != 0) {
-            rifiuta(s_, luogo, Stato::ripetizione_fine_non_multipla, std::nullopt, std::nullopt,
+            rifiuta(s_, campi_.luogo_valore(2), Stato::ripetizione_fine_non_multipla, std::nullopt, std::nullopt,
                     "cab-signal section: end " + metri(treno.fine) + " is not a multiple of 50 m");
             return false;
         }
@@ -200,11 +205,10 @@ private:
     }
 
     // A feature may not begin beyond metre 50 * ultima_cella - 100.
-    bool oltre_percorso(std::int32_t p, Luogo luogo, const char* cosa) {
+    bool oltre_percorso(std::int32_t p, Luogo, const char* cosa) {
         if (std::int64_t{s_.ultima_cella} * 50 >= std::int64_t{p} + 100) return false;
-        rifiuta(s_, luogo, Stato::oltre_il_percorso, p, std::nullopt,
-                std::string(cosa) + " at " + metri(p) + ": beyond the end of the track (last cell " +
-                    std::to_string(s_.ultima_cella) + ")");
+        rifiuta(s_, campi_.luogo_valore(1), Stato::oltre_il_percorso, p, std::nullopt,
+                oltre_la_fine(s_, cosa, p, 100));
         fine_elementi_ = true;
         return true;
     }
@@ -233,6 +237,7 @@ private:
     // The feature part; false on a stop. A status 15 ends it with true.
     bool parte_elementi() {
         while (!campi_.fine()) {
+            campi_.nuova_voce();
             std::string_view campo = campi_.campo_testo();
             campi_.segna(Ruolo::chiave);
             if (campi_.fine()) break;
@@ -248,6 +253,7 @@ private:
             }
             if (finito) break;
             const Luogo luogo = campi_.luogo();
+            campi_.segna_voce();
 
             if (contiene(campo, "pendenza")) {
                 campi_.segna(Genere::pendenza);
@@ -341,7 +347,7 @@ private:
         if (oltre_percorso(a, luogo, "mountain zone")) return;
         // A zone that ends beyond the track ends the feature part, as a
         // feature beyond it does.
-        if (!memo_montagna(s_, luogo, a, b, t).registrato()) fine_elementi_ = true;
+        if (!memo_montagna(s_, campi_.luogo_valore(2), a, b, t).registrato()) fine_elementi_ = true;
     }
 
     bool indicatore(Luogo luogo) {
@@ -349,17 +355,19 @@ private:
         for (std::int32_t& x : v) x = campi_.campo_numero();
         if (oltre_percorso(v[0], luogo, "speed board")) return true;
         cella_di_punto(v[0], luogo, "speed board");
-        return memo_indicatori_v_max(s_, luogo, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]).registrato();
+        return memo_indicatori_v_max(s_, campi_.luogo_valore(1), v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]).registrato();
     }
 
     bool cartello(Luogo luogo) {
         const std::int32_t p = campi_.campo_numero();
         const std::string_view testo = campi_.campo_testo();
+        controlla_lunghezza_testo(s_, Sorgente::linea, campi_, testo, "board text");
+        controlla_testo_sulla_riga(s_, Sorgente::linea, campi_);
         if (oltre_percorso(p, luogo, "indication board")) return true;
         const std::int64_t c = cella_di_punto(p, luogo, "indication board");
         Cella& cella = s_.cella(c);
         if (!cella.libera()) {
-            rifiuta(s_, luogo, Stato::cartello_su_cella_occupata, p, c,
+            rifiuta(s_, campi_.luogo_valore(1), Stato::cartello_su_cella_occupata, p, c,
                     "indication board at " + metri(p) + ": cell " + std::to_string(c) + " already holds " +
                         contenuto_cella(cella));
             return false;

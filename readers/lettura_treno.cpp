@@ -27,6 +27,7 @@
 #include "model/arrotonda.hpp"
 #include "readers/contenuto_cella.hpp"
 #include "readers/guasto_voce.hpp"
+#include "readers/limite_percorso.hpp"
 #include "readers/memo_rallentamento.hpp"
 #include "readers/memo_segnale.hpp"
 #include "readers/memo_stazione.hpp"
@@ -87,8 +88,7 @@ struct LetturaTreno {
     bool oltre_il_percorso(Luogo dove, const std::string& voce, std::int64_t p, std::int64_t margine) {
         if (p + margine <= 50 * std::int64_t{s.ultima_cella}) return false;
         s.segnala(Stato::oltre_il_percorso, Sorgente::treno, dove, static_cast<std::int32_t>(p), std::nullopt,
-                  voce + " at " + metri(p) + " lies beyond the end of the track (last cell " +
-                      std::to_string(s.ultima_cella) + ")");
+                  oltre_la_fine(s, voce, p, margine));
         return true;
     }
 
@@ -130,45 +130,50 @@ struct LetturaTreno {
     }
 
     template <class Byte>
-    Esito profilo(Luogo dove, Profilo& profilo, const char* nome, Byte byte, std::uint8_t Cella::*membro) {
+    Esito profilo(Profilo& profilo, const char* nome, Byte byte, std::uint8_t Cella::*membro) {
         const std::int32_t p = campi.campo_numero();
         const std::int32_t valore = campi.campo_numero();
         const Luogo luogo_valore = campi.luogo();
-        if (oltre_il_percorso(dove, nome, p, 100)) return Esito::completa;
+        if (oltre_il_percorso(campi.luogo_valore(1), nome, p, 100)) return Esito::completa;
         voce_profilo(profilo, p, valore, luogo_valore, byte, membro);
         return Esito::avanti;
     }
 
-    Esito segnale(Luogo dove) {
+    Esito segnale() {
         DatiSegnale d;
         for (std::int32_t* campo : {&d.posizione, &d.sx, &d.s1, &d.s2, &d.s3, &d.rapp, &d.dx, &d.d1, &d.d2, &d.d3,
                                     &d.tempo}) {
             *campo = campi.campo_numero();
         }
-        if (oltre_il_percorso(dove, "signal", d.posizione, 100)) return Esito::completa;
+        const Luogo posizione = campi.luogo_valore(1);
+        if (oltre_il_percorso(posizione, "signal", d.posizione, 100)) return Esito::completa;
         // Stop only on a refusal of this signal, never on a status left by an
         // earlier step (the line half may have left 15).
-        return dopo(memo_segnale(s, dove, d));
+        return dopo(memo_segnale(s, posizione, d));
     }
 
-    Esito rallentamento(Luogo dove) {
+    Esito rallentamento() {
         DatiRallentamento d;
         for (std::int32_t* campo : {&d.x, &d.v, &d.l, &d.f_tt, &d.f_ta, &d.d_v}) *campo = campi.campo_numero();
-        if (oltre_il_percorso(dove, "slowdown", d.x, 100)) return Esito::completa;
+        const Luogo posizione = campi.luogo_valore(1);
+        if (oltre_il_percorso(posizione, "slowdown", d.x, 100)) return Esito::completa;
         // The end cell must lie on the track as well.
-        if (oltre_il_percorso(dove, "slowdown end", std::int64_t{d.x} + d.l, 100)) return Esito::completa;
-        return dopo(memo_rallentamento(s, dove, d));
+        if (oltre_il_percorso(campi.luogo_valore(3), "slowdown end", std::int64_t{d.x} + d.l, 100)) {
+            return Esito::completa;
+        }
+        return dopo(memo_rallentamento(s, posizione, d));
     }
 
-    Esito abbattimento(Luogo dove) {
+    Esito abbattimento() {
         const std::int32_t p = campi.campo_numero();
         const std::int32_t valore = campi.campo_numero();
         const Luogo luogo_valore = campi.luogo();
-        if (oltre_il_percorso(dove, "code point", p, 100)) return Esito::completa;
+        const Luogo posizione = campi.luogo_valore(1);
+        if (oltre_il_percorso(posizione, "code point", p, 100)) return Esito::completa;
         const std::int64_t c = arrotonda(p, 50);
         Cella& cella = s.cella(c);
         if (!cella.libera()) {
-            s.segnala(Stato::abbattimento_su_cella_occupata, Sorgente::treno, dove, p, c,
+            s.segnala(Stato::abbattimento_su_cella_occupata, Sorgente::treno, posizione, p, c,
                       "code point at " + metri(p) + ": cell " + std::to_string(c) + " already holds " +
                           contenuto_cella(cella));
             return Esito::ferma;
@@ -204,12 +209,13 @@ Esito LetturaTreno::stazione_voce(Luogo dove) {
     Voce& v = s.voce(d.indice);
     const std::int32_t p = campi.campo_numero();
     v.posizione = p;
-    if (oltre_il_percorso(dove, "station", p, 800)) return Esito::completa;
-    if (!controlla_posizione(s, dove, p).registrato()) return Esito::ferma;
+    const Luogo posizione = campi.luogo();
+    if (oltre_il_percorso(posizione, "station", p, 800)) return Esito::completa;
+    if (!controlla_posizione(s, posizione, p).registrato()) return Esito::ferma;
     v.tipo = numero_8();
     d.lunghezza = campi.campo_numero();
     d.luogo_lunghezza = campi.luogo();
-    if (!controlla_lunghezza(s, dove, p, d.lunghezza).registrato()) return Esito::ferma;
+    if (!controlla_lunghezza(s, d.luogo_lunghezza, p, d.lunghezza).registrato()) return Esito::ferma;
     v.prolunga = numero_8();
     v.opzione_d = numero_8();
     v.opzione_c = numero_8();
@@ -226,8 +232,10 @@ Esito LetturaTreno::stazione_voce(Luogo dove) {
     const std::int64_t secondi = campi.campo_numero();
     v.orario = orario_stazione(luogo_ore, p, ore, minuti, secondi);
     v.nome = std::string(campi.campo_testo());
+    controlla_lunghezza_testo(s, Sorgente::treno, campi, v.nome, "station name");
+    controlla_testo_sulla_riga(s, Sorgente::treno, campi);
 
-    const Esito esito = dopo(memo_stazione(s, dove, d));
+    const Esito esito = dopo(memo_stazione(s, posizione, d));
     if (esito == Esito::avanti) stazione = d.indice + 1;
     return esito;
 }
@@ -236,6 +244,7 @@ Esito LetturaTreno::stazione_voce(Luogo dove) {
 // fields. Empty when the end of the text is reached right after a field: that
 // last field is never handled.
 std::optional<std::string_view> campo_chiave(LettoreCampi& campi) {
+    campi.nuova_voce();
     std::string_view campo = campi.campo_testo();
     campi.segna(Ruolo::chiave);
     if (campi.fine()) return std::nullopt;
@@ -246,6 +255,28 @@ std::optional<std::string_view> campo_chiave(LettoreCampi& campi) {
         if (campi.fine()) return std::nullopt;
     }
     return campo;
+}
+
+// A kilometric progressive whose start or end is not a multiple of 50 m, at
+// the entry that the author wrote (the last one read with these values) when
+// it is known.
+void segnala_progressiva(Scenario& s, int indice, const Voce& v) {
+    const ProgressivaScritta* scritta = nullptr;
+    for (const ProgressivaScritta& p : s.progressive_scritte) {
+        if (p.inizio == v.inizio && (p.fine == v.fine || std::int64_t{p.fine} + 100 == v.fine)) scritta = &p;
+    }
+    const bool inizio = v.inizio % 50 != 0;
+    const std::string valore = inizio ? "start " + metri(v.inizio) : "end " + metri(scritta ? scritta->fine : v.fine);
+    if (scritta == nullptr) {
+        s.segnala(Stato::progressiva_non_multipla, Sorgente::linea, Luogo{}, std::nullopt, std::nullopt,
+                  "kilometric progressive in entry " + std::to_string(indice) + ": its " + valore +
+                      " is not a multiple of 50 m");
+        return;
+    }
+    s.segnala(Stato::progressiva_non_multipla, Sorgente::linea, inizio ? scritta->luogo_inizio : scritta->luogo_fine,
+              std::nullopt, std::nullopt,
+              "kilometric progressive \"" + scritta->parola + "\" (line " + std::to_string(scritta->chiave.riga) +
+                  "): its " + valore + " is not a multiple of 50 m");
 }
 
 }  // namespace
@@ -263,6 +294,11 @@ void leggi_treno(Scenario& s, LettoreCampi& campi, std::int32_t slot_cartelli) {
     if (trovato) {
         campi.segna(Ruolo::intestazione);
         campi.segna_parte(Parte::generale);
+    } else {
+        s.annota(Stato::treno_senza_generale, Sorgente::treno, Luogo{}, 0,
+                 campi.luogo().riga == 0 ? "the train description is empty: it gives a train with no entry"
+                                         : "the train description has no \"[generale]\" heading: none of its "
+                                           "entries is read");
     }
 
     bool fermata = false;
@@ -271,6 +307,7 @@ void leggi_treno(Scenario& s, LettoreCampi& campi, std::int32_t slot_cartelli) {
         if (!letto) break;
         const std::string_view campo = *letto;
         const Luogo dove = campi.luogo();
+        campi.segna_voce();
 
         Esito esito = Esito::avanti;
         const auto prova = [&](Genere genere, bool vale, auto&& gestisci) {
@@ -288,9 +325,9 @@ void leggi_treno(Scenario& s, LettoreCampi& campi, std::int32_t slot_cartelli) {
             return Esito::avanti;
         });
         prova(Genere::velocita, contiene(campo, "velocit"),
-              [&] { return t.profilo(dove, t.velocita, "speed limit", byte_velocita, &Cella::velocita_limite); });
+              [&] { return t.profilo(t.velocita, "speed limit", byte_velocita, &Cella::velocita_limite); });
         prova(Genere::aderenza, contiene(campo, "aderenza"),
-              [&] { return t.profilo(dove, t.aderenza, "adhesion", byte_aderenza, &Cella::aderenza); });
+              [&] { return t.profilo(t.aderenza, "adhesion", byte_aderenza, &Cella::aderenza); });
         prova(Genere::orologio, contiene(campo, "orologio"), [&] {
             Voce& treno = s.voce(indice_voce::treno);
             treno.dato_c = t.numero_16();
@@ -302,9 +339,9 @@ void leggi_treno(Scenario& s, LettoreCampi& campi, std::int32_t slot_cartelli) {
             s.voce(indice_voce::treno).dato_a = t.numero_16();
             return Esito::avanti;
         });
-        prova(Genere::segnale, contiene(campo, "segnale"), [&] { return t.segnale(dove); });
-        prova(Genere::rallentamento, contiene(campo, "rallentamento"), [&] { return t.rallentamento(dove); });
-        prova(Genere::abbattimento, contiene(campo, "abbattimento"), [&] { return t.abbattimento(dove); });
+        prova(Genere::segnale, contiene(campo, "segnale"), [&] { return t.segnale(); });
+        prova(Genere::rallentamento, contiene(campo, "rallentamento"), [&] { return t.rallentamento(); });
+        prova(Genere::abbattimento, contiene(campo, "abbattimento"), [&] { return t.abbattimento(); });
         prova(Genere::stazione, contiene(campo, "stazione"), [&] { return t.stazione_voce(dove); });
 
         fermata = esito == Esito::ferma;
@@ -319,11 +356,7 @@ void leggi_treno(Scenario& s, LettoreCampi& campi, std::int32_t slot_cartelli) {
     t.completa_profilo(t.aderenza, byte_aderenza, &Cella::aderenza);
     for (int i = indice_voce::progressiva_tre; i <= indice_voce::progressiva_uno; ++i) {
         const Voce& v = s.voce(i);
-        if (v.inizio % 50 != 0 || v.fine % 50 != 0) {
-            s.segnala(Stato::progressiva_non_multipla, Sorgente::linea, Luogo{}, std::nullopt, std::nullopt,
-                      "kilometric progressive in entry " + std::to_string(i) + ": " + metri(v.inizio) + " or " +
-                          metri(v.fine) + " is not a multiple of 50 m");
-        }
+        if (v.inizio % 50 != 0 || v.fine % 50 != 0) segnala_progressiva(s, i, v);
     }
 }
 

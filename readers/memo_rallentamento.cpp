@@ -54,6 +54,9 @@ EsitoMemo memo_rallentamento(Scenario& s, Luogo dove, const DatiRallentamento& r
     }
     inizio.valore_1 = v;
     fine.valore_1 = v;
+    s.luoghi_rallentamenti[ci] = dove;
+    s.luoghi_rallentamenti[ce] = dove;
+    if (con_avviso) s.luoghi_rallentamenti[a] = dove;
     inizio.valore_3 = f_tt;
     fine.valore_3 = f_tt;
 

@@ -91,14 +91,16 @@ TEST_F(CliCompila, FinishingWarningsAreReportedEachTimeAndDoNotRefuse) {
         "rallentamento, 7000, 30, 400, 1, 1, 0\r\n[fine]\r\n");
     const Esecuzione e = esegui_cli({"compile", l.string(), t.string(), "-o", "out"}, dir.percorso());
     EXPECT_EQ(e.stato, 0) << e.err;
-    EXPECT_NE(e.err.find(t.string() + ": warning 12: "), std::string::npos) << e.err;
-    EXPECT_NE(e.err.find("(cell 41, 2050 m)"), std::string::npos) << e.err;
-    EXPECT_NE(e.err.find("(cell 141, 7050 m)"), std::string::npos) << e.err;
+    // At the slowdown each warning belongs to.
+    EXPECT_NE(e.err.find(t.string() + ":6:16: warning 12: "), std::string::npos) << e.err;
+    EXPECT_NE(e.err.find(t.string() + ":10:16: warning 12: "), std::string::npos) << e.err;
+    EXPECT_NE(e.err.find("(2000 m, cell 41)"), std::string::npos) << e.err;
+    EXPECT_NE(e.err.find("(7000 m, cell 141)"), std::string::npos) << e.err;
     EXPECT_EQ(file_in_uscita().size(), 3u);
 
     const Esecuzione j = esegui_cli({"check", l.string(), t.string(), "--json"}, dir.percorso());
     EXPECT_EQ(j.stato, 0);
-    EXPECT_NE(j.out.find("\"codice_errore\":12,\"posizione_errore\":7050"), std::string::npos) << j.out;
+    EXPECT_NE(j.out.find("\"error_code\":12,\"error_position\":7050"), std::string::npos) << j.out;
     EXPECT_NE(j.out.find("\"severity\":\"warning\""), std::string::npos) << j.out;
 }
 
@@ -160,7 +162,7 @@ TEST_P(CliRifiuti, ReportsWhereAndWritesNothingWithoutKeepGoing) {
 
     const Esecuzione j = esegui_cli({"check", l.string(), t.string(), "--json"}, dir.percorso());
     EXPECT_EQ(j.stato, 1);
-    EXPECT_NE(j.out.find("\"codice_errore\":" + std::to_string(c.codice)), std::string::npos) << j.out;
+    EXPECT_NE(j.out.find("\"error_code\":" + std::to_string(c.codice)), std::string::npos) << j.out;
     EXPECT_NE(j.out.find("\"number\":" + std::to_string(c.codice)), std::string::npos) << j.out;
     EXPECT_NE(j.out.find("\"line\":" + std::to_string(c.riga) + ",\"column\":" + std::to_string(c.colonna)),
               std::string::npos)
@@ -180,23 +182,23 @@ INSTANTIATE_TEST_SUITE_P(
     Stati, CliRifiuti,
     ::testing::Values(
         CasoRifiuto{"LunghezzaOltreIlLimite", "[generale]\r\nlunghezza percorso, 2000000\r\n[fine]\r\n", treno_ok, 1,
-                    "linea", 2, 1, "", false},
+                    "linea", 2, 21, "", false},
         CasoRifiuto{"InizioRipetizioneNonMultiplo",
                     "[generale]\r\nlunghezza percorso, 10000\r\nripetizione segnali 4 codici, 1325, 2000\r\n[fine]\r\n",
-                    treno_ok, 3, "linea", 3, 1, ""},
+                    treno_ok, 3, "linea", 3, 31, ""},
         CasoRifiuto{"CartelloSuCellaOccupata",
                     "[generale]\r\nlunghezza percorso, 10000\r\n[fine]\r\ncartello_indicatore, 500, (A)\r\n"
                     "cartello_indicatore, 510, (B)\r\n[fine]\r\n",
-                    treno_ok, 6, "linea", 5, 1, "510 m"},
+                    treno_ok, 6, "linea", 5, 22, "510 m"},
         CasoRifiuto{"StazioneFuoriPasso", linea_minima,
                     "[generale]\r\nvelocita, 0, 100\r\n"
                     "stazione, 5025, 1, 300, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8, 0, 0, A\r\n[fine]\r\n",
-                    8, "treno", 3, 1, "5025 m"},
+                    8, "treno", 3, 11, "5025 m"},
         CasoRifiuto{"SegnaleSuFermata", linea_minima,
                     "[generale]\r\nvelocita, 0, 100\r\n"
                     "stazione, 5000, 1, 300, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8, 0, 0, A\r\n"
                     "  segnale, 5050, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0\r\n[fine]\r\n",
-                    16, "treno", 4, 3, "5050 m"}),
+                    16, "treno", 4, 12, "5050 m"}),
     [](const ::testing::TestParamInfo<CasoRifiuto>& i) { return std::string(i.param.nome); });
 
 struct CasoUso {

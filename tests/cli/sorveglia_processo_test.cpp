@@ -122,7 +122,7 @@ TEST(ModoSorveglianza, CheckRileggeAOgniSalvataggioEFinisceConIlSegnale) {
     w.salva_per_rinomina(treno, sostituito(giusto, "stazione,   85950", "stazione,   85975"));
     ASSERT_TRUE(w.attendi_giro(2)) << w.err();
     const std::string dopo_errore = w.err();
-    EXPECT_NE(dopo_errore.find(treno + ":12:1: error 8"), std::string::npos) << dopo_errore;
+    EXPECT_NE(dopo_errore.find(treno + ":12:13: error 8"), std::string::npos) << dopo_errore;
     EXPECT_NE(dopo_errore.find("=== exit status 1;"), std::string::npos) << dopo_errore;
 
     // A file of another name in the same folder wakes nothing.

@@ -164,7 +164,7 @@ TEST(ViewProgramma, FeaturesNameTheirLinesAndARefusalIsBannered) {
     EXPECT_EQ(r.stato, 1);
     const std::string svg = prova::leggi_tutto(d / "r.svg");
     EXPECT_NE(svg.find("id=\"banner\""), std::string::npos);
-    EXPECT_NE(svg.find(treno + ":12:1: error 8"), std::string::npos);
+    EXPECT_NE(svg.find(treno + ":12:13: error 8"), std::string::npos);
 }
 
 }  // namespace

@@ -353,7 +353,8 @@ TEST(ServerLsp, UnErroreDelTrenoHaIlCampoComeIntervallo) {
     const json& d = p[0]["diagnostics"][0];
     EXPECT_EQ(d["code"], 8);
     EXPECT_EQ(d["severity"], 1);
-    EXPECT_EQ(d["range"], (json{{"start", {{"line", 11}, {"character", 0}}}, {"end", {{"line", 11}, {"character", 8}}}}));
+    // The station's position, the value refused.
+    EXPECT_EQ(d["range"], (json{{"start", {{"line", 11}, {"character", 12}}}, {"end", {{"line", 11}, {"character", 17}}}}));
     EXPECT_NE(d["message"].get<std::string>().find("85975"), std::string::npos);
 
     // Fixed: the diagnostics are cleared.

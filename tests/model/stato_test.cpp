@@ -30,8 +30,8 @@ TEST(Stato, CatalogueKeepsNumbersNamesAndSeverities) {
         EXPECT_TRUE(nomi.insert(v.nome).second) << "identifier used twice";
         EXPECT_FALSE(v.significato.empty());
         for (const char c : v.nome) EXPECT_TRUE((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_');
-        EXPECT_EQ(stato_di(v.numero), v.stato);
         EXPECT_EQ(cerca(v.stato), &v);
+        EXPECT_EQ(stato_di(v.numero), v.stato);
     }
     const std::set<std::int32_t> registrati = {1,  2,  3,  4,  5,  6,  7,  8,  9,   10,  11,  12,   13,  15,
                                                16, 17, 18, 19, 20, 21, 22, 24, 25, 101, 102, 103, 1250, 1251};

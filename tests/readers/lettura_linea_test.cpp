@@ -54,7 +54,7 @@ struct CasoStato {
     std::optional<std::string> testo;
     Stato codice;                           // the status the line half records
     std::optional<std::int32_t> posizione;  // posizione_errore, when the status sets one
-    Luogo luogo;                            // the entry's keyword field
+    Luogo luogo;                            // the offending value, or the entry's keyword field
     bool treno_letto;                       // the train half runs after it
 };
 
@@ -64,27 +64,27 @@ TEST(LetturaLinea, EveryStatusWithItsPositionAndCleanup) {
         {"no heading", std::string("lunghezza percorso, 1000\r\n[fine]\r\n"), Stato::generale_assente, std::nullopt, {2, 1}, false},
         {"heading is the last field", std::string("x\r\n[generale]\r\n"), Stato::generale_assente, std::nullopt, {2, 1}, false},
         {"empty text", std::string(""), Stato::generale_assente, std::nullopt, {0, 0}, false},
-        {"length too great", descrizione("", "lunghezza percorso, 1000001\r\n"), Stato::lunghezza_fuori_limiti, std::nullopt, {2, 1}, false},
-        {"negative length", descrizione("", "lunghezza percorso, -50\r\n"), Stato::lunghezza_fuori_limiti, std::nullopt, {2, 1}, false},
+        {"length too great", descrizione("", "lunghezza percorso, 1000001\r\n"), Stato::lunghezza_fuori_limiti, std::nullopt, {2, 21}, false},
+        {"negative length", descrizione("", "lunghezza percorso, -50\r\n"), Stato::lunghezza_fuori_limiti, std::nullopt, {2, 21}, false},
         {"cab start", descrizione("", "lunghezza percorso, 1000\r\nripetizione segnali 4 codici, 1325, 26200\r\n"), Stato::ripetizione_inizio_non_multiplo,
-         std::nullopt, {3, 1}, false},
+         std::nullopt, {3, 31}, false},
         {"cab end", descrizione("", "lunghezza percorso, 1000\r\nripetizione segnali 4 codici, 1300, 26210\r\n"), Stato::ripetizione_fine_non_multipla,
-         std::nullopt, {3, 1}, false},
+         std::nullopt, {3, 37}, false},
         {"cab system", descrizione("", "lunghezza percorso, 1000\r\nripetizione segnali codici, 1300, 26200\r\n"), Stato::ripetizione_senza_sistema,
          std::nullopt, {3, 1}, false},
         {"gradient beyond the track", descrizione("pendenza, 7900, 5\r\n  pendenza, 7901, 5\r\ncurvas3, 100, 8000\r\n"),
-         Stato::oltre_il_percorso, 7901, {5, 3}, true},
-        {"board beyond the track", descrizione("cartello_indicatore, 7926, (X)\r\n"), Stato::oltre_il_percorso, 7926, {4, 1}, true},
+         Stato::oltre_il_percorso, 7901, {5, 13}, true},
+        {"board beyond the track", descrizione("cartello_indicatore, 7926, (X)\r\n"), Stato::oltre_il_percorso, 7926, {4, 22}, true},
         {"curve without class", descrizione("curvas, 100, 50\r\n"), Stato::curva_inutilizzabile, std::nullopt, {4, 1}, false},
         {"curve past the plan", descrizione("curvad3, 7000, 999\r\n"), Stato::curva_inutilizzabile, std::nullopt, {4, 1}, false},
         {"curve past point 1000000", descrizione("curvad3, 999000, 2000\r\n", "lunghezza percorso, 1000000\r\n"), Stato::curva_inutilizzabile,
          std::nullopt, {4, 1}, false},
         {"board on a board", descrizione("cartello_indicatore, 500, (A)\r\ncartello_indicatore, 510, (B)\r\n"), Stato::cartello_su_cella_occupata, 510,
-         {5, 1}, false},
+         {5, 22}, false},
         {"board on a speed board", descrizione("indicatori_vmax, 500, 60,70,75,0,60,70,75,0\r\ncartello_indicatore, 500, (B)\r\n"),
-         Stato::cartello_su_cella_occupata, 500, {5, 1}, false},
+         Stato::cartello_su_cella_occupata, 500, {5, 22}, false},
         {"speed board on a board", descrizione("cartello_indicatore, 500, (A)\r\nindicatori_vmax, 510, 60,70,75,0,60,70,75,0\r\n"),
-         Stato::indicatore_su_cella_occupata, 510, {5, 1}, false},
+         Stato::indicatore_su_cella_occupata, 510, {5, 18}, false},
         {"malformed number", descrizione("pendenza, 12abc, 0\r\n"), Stato::guasto_lettura, std::nullopt, {4, 11}, false},
         {"number above 32 bits", descrizione("pendenza, 100, 4294967296\r\n"), Stato::guasto_lettura, std::nullopt, {4, 16}, false},
         {"general comments run past the end", std::string("[generale]\r\nlunghezza percorso, 1000\r\n-a\r\n-b\r\n"), Stato::guasto_lettura,
@@ -132,15 +132,15 @@ TEST(LetturaLinea, EntriesThatDoNotFitTheTables) {
         {"gradient above 155", descrizione("pendenza, 100, 156\r\n"), Stato::guasto_lettura, std::nullopt, {4, 16}, false},
         {"gradient below -100", descrizione("pendenza, 100, -101\r\n"), Stato::guasto_lettura, std::nullopt, {4, 16}, false},
         {"82nd indication board", descrizione(ottantadue_cartelli), Stato::guasto_lettura, std::nullopt, {4 + 81, 1}, false},
-        {"81st mountain zone", descrizione(ottantuno_zone), Stato::guasto_lettura, std::nullopt, {4 + 80, 1}, false},
+        {"81st mountain zone", descrizione(ottantuno_zone), Stato::guasto_lettura, std::nullopt, {4 + 80, 16}, false},
         {"zone ending beyond the track", descrizione("montagna, 7000, 8100, 1\r\npendenza, 500, 3\r\n"), Stato::oltre_il_percorso, 8100,
-         {4, 1}, true},
-        {"zone starting before the line", descrizione("montagna, -500, 100, 1\r\n"), Stato::guasto_lettura, std::nullopt, {4, 1}, false},
+         {4, 17}, true},
+        {"zone starting before the line", descrizione("montagna, -500, 100, 1\r\n"), Stato::guasto_lettura, std::nullopt, {4, 17}, false},
         {"board before the line", descrizione("cartello_indicatore, -100, (A)\r\n"), Stato::guasto_lettura, std::nullopt, {4, 1}, false},
-        {"speed above 16 bits", descrizione("indicatori_vmax, 500, 1639,0,0,0,0,0,0,0\r\n"), Stato::guasto_lettura, std::nullopt, {4, 1},
+        {"speed above 16 bits", descrizione("indicatori_vmax, 500, 1639,0,0,0,0,0,0,0\r\n"), Stato::guasto_lettura, std::nullopt, {4, 18},
          false},
         {"stripes above 16 bits", descrizione("indicatori_vmax, 500, 60,70,75,3277,0,0,0,0\r\n"), Stato::guasto_lettura, std::nullopt,
-         {4, 1}, false},
+         {4, 18}, false},
         {"gradient fill past the track", descrizione(stessa_cella), Stato::guasto_lettura, std::nullopt, {4 + 160, 1}, false},
     };
     for (const CasoStato& c : casi) {

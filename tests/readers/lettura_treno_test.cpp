@@ -131,7 +131,7 @@ TEST(LetturaTreno, RecorderRefusalStopsTheReading) {
     EXPECT_EQ(s.cella(0).velocita_limite, 0);
     ASSERT_EQ(s.diagnostiche.size(), 1u);
     EXPECT_EQ(s.diagnostiche[0].riga, 4);
-    EXPECT_EQ(s.diagnostiche[0].colonna, 8);  // the keyword, not the comment before it
+    EXPECT_EQ(s.diagnostiche[0].colonna, 17);  // the position, past the comment and the keyword
     EXPECT_EQ(s.diagnostiche[0].sorgente, Sorgente::treno);
     EXPECT_EQ(s.diagnostiche[0].cella, 101);
     EXPECT_EQ(s.diagnostiche[0].messaggio, "signal at 5000 m: cell 101 already holds a signal");
