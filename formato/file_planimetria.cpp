@@ -5,9 +5,11 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "formato/codifica.hpp"
+#include "formato/fonte.hpp"
 #include "formato/segni.hpp"
 
 namespace compattatore {
@@ -73,10 +75,10 @@ struct Elemento {
     std::int16_t tag = 0;
     std::int16_t intero = 0;
     double doppio = 0;
-    std::size_t offset = 0;
+    std::uint64_t offset = 0;
 };
 
-Elemento leggi_elemento(Lettore& c) {
+Elemento leggi_elemento(LettoreFonte& c) {
     Elemento e;
     e.offset = c.pos();
     e.tag = c.intero();
@@ -90,61 +92,57 @@ std::string descrivi(const Elemento& e) {
     return std::string(e.tag == tag_vuoto ? "an " : "a ") + nome_tag(e.tag);
 }
 
-}  // namespace
+std::int64_t i64(std::uint64_t v) { return static_cast<std::int64_t>(v); }
 
-Decodifica<Planimetria> decodifica_planimetria(std::string_view byte) {
-    // First pass: every tag known, every value complete; count the elements.
+ErroreDecodifica errore_a(std::uint64_t offset, std::string messaggio) {
+    return ErroreDecodifica{i64(offset), std::move(messaggio)};
+}
+
+ErroreDecodifica fuori_schema(const Elemento& e, std::int64_t metro, int colonna, const std::string& atteso) {
+    return errore_a(e.offset, "plan file: point " + n(metro) + " of column " + n(colonna) + " at byte " +
+                                  n(i64(e.offset)) + " holds " + descrivi(e) + ", expected " + atteso +
+                                  " (not a plan this system writes)");
+}
+
+// First pass: every tag known, every value complete; the number of elements.
+std::variant<std::int64_t, ErroreDecodifica> conta_elementi(Fonte& fonte) {
     std::int64_t elementi = 0;
-    {
-        Lettore c(byte);
-        while (c.restanti() > 0) {
-            const std::size_t inizio = c.pos();
-            if (!c.resta(2)) {
-                return errore(inizio, "plan file: 1 byte left at byte " + n(static_cast<std::int64_t>(inizio)) +
-                                          ", where a 2-byte tag was expected");
-            }
-            const std::int16_t tag = c.intero();
-            const std::size_t w = larghezza_valore(tag);
-            if (w == static_cast<std::size_t>(-1)) {
-                return errore(inizio, "plan file: unknown tag " + n(tag) + " at byte " +
-                                          n(static_cast<std::int64_t>(inizio)) +
-                                          " (expected 0 Empty, 2 Integer or 5 Double)");
-            }
-            if (!c.resta(w)) {
-                return errore(inizio, "plan file: the " + std::string(nome_tag(tag)) + " at byte " +
-                                          n(static_cast<std::int64_t>(inizio)) + " needs " + byte_s(static_cast<std::int64_t>(w)) +
-                                          " of value, only " + byte_s(static_cast<std::int64_t>(c.restanti())) + " remain");
-            }
-            c.salta(w);
-            ++elementi;
+    LettoreFonte c(fonte);
+    while (c.restanti() > 0) {
+        const std::uint64_t inizio = c.pos();
+        if (!c.resta(2)) {
+            return errore_a(inizio, "plan file: 1 byte left at byte " + n(i64(inizio)) +
+                                        ", where a 2-byte tag was expected");
         }
+        const std::int16_t tag = c.intero();
+        const std::size_t w = larghezza_valore(tag);
+        if (w == static_cast<std::size_t>(-1)) {
+            return errore_a(inizio, "plan file: unknown tag " + n(tag) + " at byte " + n(i64(inizio)) +
+                                        " (expected 0 Empty, 2 Integer or 5 Double)");
+        }
+        if (!c.resta(w)) {
+            return errore_a(inizio, "plan file: the " + std::string(nome_tag(tag)) + " at byte " + n(i64(inizio)) +
+                                        " needs " + byte_s(static_cast<std::int64_t>(w)) + " of value, only " +
+                                        byte_s(i64(c.restanti())) + " remain");
+        }
+        c.salta(w);
+        ++elementi;
     }
-    if (elementi % 2 != 0) {
-        return errore(byte.size(), "plan file: " + n(elementi) +
-                                       " elements cannot be split into two columns of equal length");
-    }
-    const std::int64_t punti = elementi / 2;
-    if (punti < 2) {
-        return errore(byte.size(), "plan file: " + n(punti) + " points per column, a plan has at least 2");
-    }
-    if (punti > punti_massimi) {
-        return errore(0, "plan file: " + n(punti) + " points per column, more than the " + n(punti_massimi) +
-                             " of the longest line (" + n(lunghezza_massima) + " m)");
-    }
+    if (c.guasto()) return errore_a(c.pos(), "plan file: fewer bytes could be read than the file holds");
+    return elementi;
+}
 
-    // Second pass: column 0 in full, then column 1 against it.
-    Planimetria p;
-    p.dimensiona(static_cast<std::int32_t>(punti - 1));
-    std::vector<double> xs;
-    Lettore c(byte);
-    std::int64_t calcolati = -1;  // points with values in column 0
-    std::int64_t m = 0;
-    const auto fuori_schema = [](const Elemento& e, std::int64_t metro, int colonna, const std::string& atteso) {
-        return errore(e.offset, "plan file: point " + n(metro) + " of column " + n(colonna) + " at byte " +
-                                    n(static_cast<std::int64_t>(e.offset)) + " holds " + descrivi(e) +
-                                    ", expected " + atteso + " (not a plan this system writes)");
-    };
-    for (m = 0; m < punti; ++m) {
+// Column 0 against the pattern: the number of points with values, and the
+// byte where column 1 starts.
+struct Colonna0 {
+    std::int64_t calcolati = 0;
+    std::uint64_t fine = 0;
+};
+
+std::variant<Colonna0, ErroreDecodifica> verifica_colonna_0(Fonte& fonte, std::int64_t punti) {
+    LettoreFonte c(fonte);
+    std::int64_t calcolati = -1;  // set at the first Empty
+    for (std::int64_t m = 0; m < punti; ++m) {
         const Elemento e = leggi_elemento(c);
         if (m == 0) {
             if (e.tag == tag_vuoto) {
@@ -162,32 +160,79 @@ Decodifica<Planimetria> decodifica_planimetria(std::string_view byte) {
             if (e.tag != tag_intero || e.intero != 0) return fuori_schema(e, m, 0, "the Integer 0");
             continue;
         }
-        if (e.tag == tag_doppio) {
-            xs.push_back(e.doppio);
-        } else if (e.tag == tag_vuoto) {
+        if (e.tag == tag_vuoto) {
             calcolati = m;
-        } else {
+        } else if (e.tag != tag_doppio) {
             return fuori_schema(e, m, 0, "a Double or Empty");
         }
     }
-    if (calcolati < 0) calcolati = punti;
+    if (c.guasto()) return errore_a(c.pos(), "plan file: fewer bytes could be read than the file holds");
+    return Colonna0{calcolati < 0 ? punti : calcolati, c.pos()};
+}
 
-    if (calcolati > 0) p.semina();
-    for (m = 0; m < punti; ++m) {
+}  // namespace
+
+std::optional<ErroreDecodifica> scorri_planimetria(Fonte& fonte, DestinazionePunti& destinazione) {
+    const auto conteggio = conta_elementi(fonte);
+    if (const auto* e = std::get_if<ErroreDecodifica>(&conteggio)) return *e;
+    const std::int64_t elementi = std::get<std::int64_t>(conteggio);
+    const std::uint64_t fine = fonte.dimensione();
+    if (elementi % 2 != 0) {
+        return errore_a(fine, "plan file: " + n(elementi) + " elements cannot be split into two columns of equal length");
+    }
+    const std::int64_t punti = elementi / 2;
+    if (punti < 2) return errore_a(fine, "plan file: " + n(punti) + " points per column, a plan has at least 2");
+    if (punti > punti_massimi) {
+        return errore(0, "plan file: " + n(punti) + " points per column, more than the " + n(punti_massimi) +
+                             " of the longest line (" + n(lunghezza_massima) + " m)");
+    }
+    const auto colonna_0 = verifica_colonna_0(fonte, punti);
+    if (const auto* e = std::get_if<ErroreDecodifica>(&colonna_0)) return *e;
+    const Colonna0 c0 = std::get<Colonna0>(colonna_0);
+
+    // Last pass: column 1 against column 0, the two read side by side.
+    destinazione.dimensioni(punti, c0.calcolati);
+    LettoreFonte xs(fonte, 2 * byte_elemento_intero);  // point 2 of column 0
+    LettoreFonte c(fonte, c0.fine);
+    for (std::int64_t m = 0; m < punti; ++m) {
         const Elemento e = leggi_elemento(c);
-        if (m < calcolati && m < 2) {
+        if (m < c0.calcolati && m < 2) {
             const std::int16_t atteso = static_cast<std::int16_t>(m);
             if (e.tag != tag_intero || e.intero != atteso) return fuori_schema(e, m, 1, "the Integer " + n(atteso));
-        } else if (m < calcolati) {
-            if (e.tag != tag_doppio) {
-                return fuori_schema(e, m, 1, "a Double, since column 0 holds one for this point");
-            }
-            p.aggiungi(xs[static_cast<std::size_t>(m - 2)], e.doppio);
+        } else if (m < c0.calcolati) {
+            if (e.tag != tag_doppio) return fuori_schema(e, m, 1, "a Double, since column 0 holds one for this point");
+            xs.salta(byte_tag);
+            destinazione.punto(xs.doppio(), e.doppio);
         } else if (e.tag != tag_vuoto) {
             return fuori_schema(e, m, 1, "Empty, since column 0 is Empty for this point");
         }
     }
-    return p;
+    if (c.guasto() || xs.guasto()) {
+        return errore_a(c.pos(), "plan file: fewer bytes could be read than the file holds");
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+// The points handed on, gathered into a plan.
+class Raccolta final : public DestinazionePunti {
+public:
+    void dimensioni(std::int64_t punti, std::int64_t calcolati) override {
+        p.dimensiona(static_cast<std::int32_t>(punti - 1));
+        if (calcolati > 0) p.semina();
+    }
+    void punto(double x, double y) override { p.aggiungi(x, y); }
+    Planimetria p;
+};
+
+}  // namespace
+
+Decodifica<Planimetria> decodifica_planimetria(std::string_view byte) {
+    FonteMemoria fonte(byte);
+    Raccolta r;
+    if (auto e = scorri_planimetria(fonte, r)) return std::move(*e);
+    return std::move(r.p);
 }
 
 }  // namespace compattatore
