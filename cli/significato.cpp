@@ -222,13 +222,12 @@ std::vector<double> quote(const std::vector<Cella>& percorso) {
     return e;
 }
 
-void Riassuntore::dimensioni(std::int64_t punti, std::int64_t calcolati) {
+void Riassuntore::dimensioni(std::int64_t punti, bool seminata) {
     r_ = RiassuntoPlanimetria{};
     r_.punti = punti;
-    r_.calcolati = static_cast<std::int32_t>(calcolati);
     visti_ = 0;
     svolta_ = 0;
-    if (calcolati > 0) {
+    if (seminata) {
         punto(0, 0);
         punto(0, 1);
     }
@@ -259,6 +258,7 @@ void Riassuntore::punto(double x, double y) {
 
 RiassuntoPlanimetria Riassuntore::riassunto() const {
     RiassuntoPlanimetria r = r_;
+    r.calcolati = static_cast<std::int32_t>(visti_);
     if (visti_ > 0) {
         r.fine_x = x0_;
         r.fine_y = y0_;
@@ -269,13 +269,12 @@ RiassuntoPlanimetria Riassuntore::riassunto() const {
 
 RiassuntoPlanimetria riassumi(const Planimetria& plan) {
     Riassuntore r;
-    r.dimensioni(plan.numero_punti(), 0);
-    if (plan.calcolati() == 0) return r.riassunto();
-    const PuntiPlanimetria p = plan.punti();
-    for (std::int32_t m = 0; m < p.calcolati(); ++m) r.punto(p.x(m), p.y(m));
-    RiassuntoPlanimetria s = r.riassunto();
-    s.calcolati = plan.calcolati();
-    return s;
+    r.dimensioni(plan.numero_punti(), false);
+    if (plan.calcolati() > 0) {
+        const PuntiPlanimetria p = plan.punti();
+        for (std::int32_t m = 0; m < p.calcolati(); ++m) r.punto(p.x(m), p.y(m));
+    }
+    return r.riassunto();
 }
 
 }  // namespace compattatore::cli

@@ -102,7 +102,7 @@ RiassuntoPlanimetria riassumi(const Planimetria& p);
 // size, every later point by punto.
 class Riassuntore final : public DestinazionePunti {
 public:
-    void dimensioni(std::int64_t punti, std::int64_t calcolati) override;
+    void dimensioni(std::int64_t punti, bool seminata) override;
     void punto(double x, double y) override;
     RiassuntoPlanimetria riassunto() const;
 

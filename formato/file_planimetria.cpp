@@ -81,6 +81,18 @@ struct Elemento {
 Elemento leggi_elemento(LettoreFonte& c) {
     Elemento e;
     e.offset = c.pos();
+    // The common case: the largest element is whole in the window.
+    if (const unsigned char* p = c.vista(byte_elemento_doppio)) {
+        e.tag = static_cast<std::int16_t>(Lettore::leggi_16(p));
+        if (e.tag == tag_intero) e.intero = static_cast<std::int16_t>(Lettore::leggi_16(p + byte_tag));
+        if (e.tag == tag_doppio) {
+            const std::uint64_t u = Lettore::leggi_64(p + byte_tag);
+            std::memcpy(&e.doppio, &u, sizeof u);
+        }
+        const std::size_t w = larghezza_valore(e.tag);
+        c.salta(byte_tag + (w == static_cast<std::size_t>(-1) ? 0 : w));
+        return e;
+    }
     e.tag = c.intero();
     if (e.tag == tag_intero) e.intero = c.intero();
     if (e.tag == tag_doppio) e.doppio = c.doppio();
@@ -104,12 +116,33 @@ ErroreDecodifica fuori_schema(const Elemento& e, std::int64_t metro, int colonna
                                   " (not a plan this system writes)");
 }
 
-// First pass: every tag known, every value complete; the number of elements.
-std::variant<std::int64_t, ErroreDecodifica> conta_elementi(Fonte& fonte) {
+// The elements of the file and where some of them start: every
+// `passo_tappe`-th, so that the start of column 1 is found again without a
+// second pass over column 0 and without holding an offset per element.
+constexpr std::int64_t passo_tappe = 4096;
+
+struct Conteggio {
     std::int64_t elementi = 0;
+    std::vector<std::uint64_t> tappe;  // tappe[k]: the byte of element k * passo_tappe
+};
+
+// First pass: every tag known, every value complete; the number of elements.
+std::variant<Conteggio, ErroreDecodifica> conta_elementi(Fonte& fonte) {
+    Conteggio r;
     LettoreFonte c(fonte);
     while (c.restanti() > 0) {
+        // The common case: whole elements of known tags, a window at a time.
+        while (const unsigned char* p = c.vista(byte_elemento_doppio)) {
+            const std::size_t w = larghezza_valore(static_cast<std::int16_t>(Lettore::leggi_16(p)));
+            if (w == static_cast<std::size_t>(-1)) break;
+            if (r.elementi % passo_tappe == 0) r.tappe.push_back(c.pos());
+            c.salta(byte_tag + w);
+            ++r.elementi;
+        }
+        if (c.restanti() == 0) break;
+        // The last few bytes, or an unknown tag: one element with every check.
         const std::uint64_t inizio = c.pos();
+        if (r.elementi % passo_tappe == 0) r.tappe.push_back(inizio);
         if (!c.resta(2)) {
             return errore_a(inizio, "plan file: 1 byte left at byte " + n(i64(inizio)) +
                                         ", where a 2-byte tag was expected");
@@ -126,56 +159,77 @@ std::variant<std::int64_t, ErroreDecodifica> conta_elementi(Fonte& fonte) {
                                         byte_s(i64(c.restanti())) + " remain");
         }
         c.salta(w);
-        ++elementi;
+        ++r.elementi;
     }
     if (c.guasto()) return errore_a(c.pos(), "plan file: fewer bytes could be read than the file holds");
-    return elementi;
+    return r;
 }
 
-// Column 0 against the pattern: the number of points with values, and the
-// byte where column 1 starts.
-struct Colonna0 {
-    std::int64_t calcolati = 0;
-    std::uint64_t fine = 0;
-};
+// The byte where element k starts (the tags were checked by the first pass).
+std::uint64_t inizio_elemento(Fonte& fonte, const Conteggio& conteggio, std::int64_t k) {
+    const auto tappa = static_cast<std::size_t>(k / passo_tappe);
+    if (tappa >= conteggio.tappe.size()) return fonte.dimensione();
+    LettoreFonte c(fonte, conteggio.tappe[tappa]);
+    for (std::int64_t e = tappa * passo_tappe; e < k; ++e) c.salta(larghezza_valore(c.intero()));
+    return c.pos();
+}
 
-std::variant<Colonna0, ErroreDecodifica> verifica_colonna_0(Fonte& fonte, std::int64_t punti) {
-    LettoreFonte c(fonte);
-    std::int64_t calcolati = -1;  // set at the first Empty
-    for (std::int64_t m = 0; m < punti; ++m) {
-        const Elemento e = leggi_elemento(c);
+// Column 0 against the pattern, one point at a time: the error of point m,
+// if any.
+class Colonna0 {
+public:
+    std::optional<ErroreDecodifica> verifica(const Elemento& e, std::int64_t m) {
         if (m == 0) {
             if (e.tag == tag_vuoto) {
-                calcolati = 0;
+                calcolati_ = 0;
             } else if (e.tag != tag_intero || e.intero != 0) {
                 return fuori_schema(e, m, 0, "the Integer 0 or Empty");
             }
-            continue;
+            return std::nullopt;
         }
-        if (calcolati >= 0) {  // already in the Empty tail
+        if (calcolati_ >= 0) {  // already in the Empty tail
             if (e.tag != tag_vuoto) return fuori_schema(e, m, 0, "Empty, as the points before it");
-            continue;
+            return std::nullopt;
         }
         if (m == 1) {
             if (e.tag != tag_intero || e.intero != 0) return fuori_schema(e, m, 0, "the Integer 0");
-            continue;
+            return std::nullopt;
         }
         if (e.tag == tag_vuoto) {
-            calcolati = m;
+            calcolati_ = m;
         } else if (e.tag != tag_doppio) {
             return fuori_schema(e, m, 0, "a Double or Empty");
         }
+        return std::nullopt;
     }
-    if (c.guasto()) return errore_a(c.pos(), "plan file: fewer bytes could be read than the file holds");
-    return Colonna0{calcolati < 0 ? punti : calcolati, c.pos()};
+    // Point m (just checked) holds values.
+    bool con_valori(std::int64_t m) const { return calcolati_ < 0 || m < calcolati_; }
+
+private:
+    std::int64_t calcolati_ = -1;  // set at the first Empty
+};
+
+// Column 1 against column 0 at point m, whose column-0 element has values
+// or not.
+std::optional<ErroreDecodifica> verifica_colonna_1(const Elemento& e, std::int64_t m, bool con_valori) {
+    if (con_valori && m < 2) {
+        const std::int16_t atteso = static_cast<std::int16_t>(m);
+        if (e.tag != tag_intero || e.intero != atteso) return fuori_schema(e, m, 1, "the Integer " + n(atteso));
+    } else if (con_valori) {
+        if (e.tag != tag_doppio) return fuori_schema(e, m, 1, "a Double, since column 0 holds one for this point");
+    } else if (e.tag != tag_vuoto) {
+        return fuori_schema(e, m, 1, "Empty, since column 0 is Empty for this point");
+    }
+    return std::nullopt;
 }
 
 }  // namespace
 
 std::optional<ErroreDecodifica> scorri_planimetria(Fonte& fonte, DestinazionePunti& destinazione) {
-    const auto conteggio = conta_elementi(fonte);
+    auto conteggio = conta_elementi(fonte);
     if (const auto* e = std::get_if<ErroreDecodifica>(&conteggio)) return *e;
-    const std::int64_t elementi = std::get<std::int64_t>(conteggio);
+    const Conteggio& conti = std::get<Conteggio>(conteggio);
+    const std::int64_t elementi = conti.elementi;
     const std::uint64_t fine = fonte.dimensione();
     if (elementi % 2 != 0) {
         return errore_a(fine, "plan file: " + n(elementi) + " elements cannot be split into two columns of equal length");
@@ -186,30 +240,25 @@ std::optional<ErroreDecodifica> scorri_planimetria(Fonte& fonte, DestinazionePun
         return errore(0, "plan file: " + n(punti) + " points per column, more than the " + n(punti_massimi) +
                              " of the longest line (" + n(lunghezza_massima) + " m)");
     }
-    const auto colonna_0 = verifica_colonna_0(fonte, punti);
-    if (const auto* e = std::get_if<ErroreDecodifica>(&colonna_0)) return *e;
-    const Colonna0 c0 = std::get<Colonna0>(colonna_0);
 
-    // Last pass: column 1 against column 0, the two read side by side.
-    destinazione.dimensioni(punti, c0.calcolati);
-    LettoreFonte xs(fonte, 2 * byte_elemento_intero);  // point 2 of column 0
-    LettoreFonte c(fonte, c0.fine);
+    // Second pass: the two columns side by side. Every error of column 0
+    // comes before any of column 1: after an error in column 1, the rest of
+    // column 0 is still checked.
+    LettoreFonte x(fonte);
+    LettoreFonte y(fonte, inizio_elemento(fonte, conti, punti));
+    Colonna0 colonna_0;
+    std::optional<ErroreDecodifica> errore_1;
     for (std::int64_t m = 0; m < punti; ++m) {
-        const Elemento e = leggi_elemento(c);
-        if (m < c0.calcolati && m < 2) {
-            const std::int16_t atteso = static_cast<std::int16_t>(m);
-            if (e.tag != tag_intero || e.intero != atteso) return fuori_schema(e, m, 1, "the Integer " + n(atteso));
-        } else if (m < c0.calcolati) {
-            if (e.tag != tag_doppio) return fuori_schema(e, m, 1, "a Double, since column 0 holds one for this point");
-            xs.salta(byte_tag);
-            destinazione.punto(xs.doppio(), e.doppio);
-        } else if (e.tag != tag_vuoto) {
-            return fuori_schema(e, m, 1, "Empty, since column 0 is Empty for this point");
-        }
+        const Elemento ex = leggi_elemento(x);
+        if (auto e = colonna_0.verifica(ex, m)) return e;
+        if (m == 0) destinazione.dimensioni(punti, ex.tag == tag_intero);
+        if (errore_1) continue;
+        const Elemento ey = leggi_elemento(y);
+        if ((errore_1 = verifica_colonna_1(ey, m, colonna_0.con_valori(m)))) continue;
+        if (m >= 2 && ex.tag == tag_doppio) destinazione.punto(ex.doppio, ey.doppio);
     }
-    if (c.guasto() || xs.guasto()) {
-        return errore_a(c.pos(), "plan file: fewer bytes could be read than the file holds");
-    }
+    if (errore_1) return errore_1;
+    if (x.guasto() || y.guasto()) return errore_a(y.pos(), "plan file: fewer bytes could be read than the file holds");
     return std::nullopt;
 }
 
@@ -218,9 +267,9 @@ namespace {
 // The points handed on, gathered into a plan.
 class Raccolta final : public DestinazionePunti {
 public:
-    void dimensioni(std::int64_t punti, std::int64_t calcolati) override {
+    void dimensioni(std::int64_t punti, bool seminata) override {
         p.dimensiona(static_cast<std::int32_t>(punti - 1));
-        if (calcolati > 0) p.semina();
+        if (seminata) p.semina();
     }
     void punto(double x, double y) override { p.aggiungi(x, y); }
     Planimetria p;

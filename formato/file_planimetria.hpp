@@ -25,19 +25,21 @@ void scrivi_planimetria(const Planimetria& p, Uscita& uscita);
 // above.
 Decodifica<Planimetria> decodifica_planimetria(std::string_view byte);
 
-// What scorri_planimetria hands on, in order: the size, then every point
-// with values after the seed (points 2 to calcolati - 1).
+// What scorri_planimetria hands on, in order: the size and whether the plan
+// is seeded (points 0 and 1), then every point with values after the seed
+// (points 2 to calcolati - 1).
 class DestinazionePunti {
 public:
     virtual ~DestinazionePunti() = default;
-    virtual void dimensioni(std::int64_t punti, std::int64_t calcolati) = 0;
+    virtual void dimensioni(std::int64_t punti, bool seminata) = 0;
     virtual void punto(double x, double y) = 0;
 };
 
 // The decoding of decodifica_planimetria over a source read a window at a
-// time (three passes: the tags, column 0, then both columns side by side),
-// holding no more than three windows. The points are handed on as they are
-// read; the error, when there is one, comes after them and voids them.
+// time, in two passes (the tags, then both columns side by side), holding
+// two windows and one offset per 4096 elements. The points are handed on as
+// they are read; the error, when there is one, comes after them and voids
+// them.
 std::optional<ErroreDecodifica> scorri_planimetria(Fonte& fonte, DestinazionePunti& destinazione);
 
 }  // namespace compattatore

@@ -83,6 +83,16 @@ public:
         pos_ += n;
     }
 
+    // The next n bytes (n at most `finestra`) in place, reloading the window
+    // from pos() when they are not all in it; nullptr when fewer than n
+    // remain or could be read. The cursor does not move: salta(n) after.
+    const unsigned char* vista(std::size_t n) {
+        if (!resta(n)) return nullptr;
+        if (pos_ < inizio_ || pos_ + n > inizio_ + pieni_) carica();
+        if (pos_ + n > inizio_ + pieni_) return nullptr;
+        return reinterpret_cast<const unsigned char*>(buffer_.data()) + (pos_ - inizio_);
+    }
+
 private:
     // Copies the next n (at most 8) bytes into dst; false (and fuori) when
     // fewer remain.

@@ -28,7 +28,7 @@ guida       | guida                          |
 lsp         | lsp                            | output guida formato model
 cli         | cli                            | platform driver lsp guida decompila
 genera      | bench/genera_scenario.*        |
-bench       | bench                          | genera driver lsp decompila
+bench       | bench                          | genera driver lsp decompila cli
 fuzz        | fuzz                           | driver lsp decompila
 '
 
