@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 #include <vector>
+#include <stdexcept>
 #include <system_error>
 #include <utility>
 
@@ -190,6 +191,25 @@ std::string leggi_ingresso(const fs::path& p, std::uintmax_t massimo) {
     // Gone or replaced since it was checked.
     if (!byte) illeggibile(p, "it is no longer a regular file");
     return std::move(*byte);
+}
+
+void verifica_non_ingresso(const fs::path& p, const std::vector<fs::path>& ingressi) {
+    for (const fs::path& i : ingressi) {
+        std::error_code ec;
+        if (fs::equivalent(p, i, ec)) {
+            throw std::runtime_error("cannot write " + p.string() + ": it is the input " + i.string() +
+                                     ", which would be replaced");
+        }
+    }
+}
+
+void crea_cartella_uscita(const fs::path& p) {
+    std::error_code ec;
+    if (fs::exists(p, ec) && !fs::is_directory(p, ec)) {
+        throw std::runtime_error("cannot write into " + p.string() + ": it is not a folder");
+    }
+    fs::create_directories(p, ec);
+    if (ec) throw std::runtime_error("cannot create " + p.string() + ": " + ec.message());
 }
 
 Identita identita_di(std::string_view comando, const Argomenti& a, const fs::path& linea, const fs::path& treno) {

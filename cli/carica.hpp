@@ -4,7 +4,8 @@
 // --route/--train or from the program's own naming of the files, checked so
 // that the names stay inside the output folder; each file read whole, within
 // the tool's limit; the pair compiled with the core; and the report of what
-// the compile found. A compiled file: read whole, within its own limit.
+// the compile found. A compiled file: read within the limit of its kind
+// (cli/file_scenario.hpp).
 //
 // Every input is checked before anything else is asked of it: a missing one
 // is "no such file", a folder "it is a folder", a FIFO, device or socket "it
@@ -16,6 +17,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/argomenti.hpp"
 #include "formato/nomi_file.hpp"
@@ -31,11 +33,6 @@ namespace compattatore::cli {
 // 10 MB. A larger file is refused (exit status 2) before more than this is
 // held in memory, so a huge or endless input cannot exhaust memory.
 inline constexpr std::uintmax_t massimo_descrizione = std::uintmax_t{32} * 1024 * 1024;
-
-// The largest compiled file the tool reads: the plan of a line of the
-// greatest length is 20,140,020 bytes; the entry and track files are far
-// smaller.
-inline constexpr std::uintmax_t massimo_file_compilato = std::uintmax_t{32} * 1024 * 1024;
 
 // The options that name the identity, for the tables of the commands that
 // load descriptions.
@@ -68,6 +65,17 @@ void verifica_ingresso(const std::filesystem::path& p);
 // The bytes of the regular file p, at most massimo of them; throws
 // FileIllegibile ("cannot read P: ...") for anything else.
 std::string leggi_ingresso(const std::filesystem::path& p, std::uintmax_t massimo);
+
+// Throws std::runtime_error ("cannot write P: it is the input I") when the
+// output p names the same file as one of ingressi: the same device and
+// inode, however the paths are spelled (links, "./", another route to the
+// folder). An output that does not exist yet is none of them.
+void verifica_non_ingresso(const std::filesystem::path& p, const std::vector<std::filesystem::path>& ingressi);
+
+// Creates the output folder and its parents when missing; throws
+// std::runtime_error ("cannot create P: ...") when it cannot, or when p
+// exists and is not a folder.
+void crea_cartella_uscita(const std::filesystem::path& p);
 
 // The route name and train number of a pair of descriptions; throws
 // ErroreUso (for comando) when they cannot be told or cannot name a file.

@@ -26,7 +26,7 @@ constexpr Opzione opzione_senza_planimetria{"--no-plan", "", "",
 constexpr Opzione opzione_json{"--json", "", "", "print one JSON object on standard output instead of the report"};
 
 constexpr Opzione opzioni_compile[] = {
-    {"", "-o", "DIR", "the output folder"},
+    {"", "-o", "DIR", "the output folder (created when missing; default: the current folder)"},
     opzione_percorso,
     opzione_treno,
     opzione_senza_planimetria,
@@ -79,11 +79,21 @@ int compila_o_verifica(std::string_view comando, bool scrivi, const Argomenti& a
     const fs::path cartella = a.valore("-o").value_or(".");
     const bool con_planimetria = !a.ha("--no-plan");
     // A name the folder cannot hold is refused before anything is read or written.
-    const auto verifica = [&](const Identita& id) { verifica_nomi(cartella, nomi_binari(id, con_planimetria)); };
+    // So is an output that would replace one of the inputs.
+    const auto verifica = [&](const Identita& id) {
+        const std::vector<std::string> nomi = nomi_binari(id, con_planimetria);
+        verifica_nomi(cartella, nomi);
+        for (const std::string& n : nomi) {
+            verifica_non_ingresso(cartella / n, {fs::path(a.posizionali[0]), fs::path(a.posizionali[1])});
+        }
+    };
     Compilazione c = carica_descrizioni(comando, a, con_planimetria ? 1 : 0,
                                         scrivi ? std::function<void(const Identita&)>(verifica) : nullptr);
     const bool scrivibile = c.tabelle_complete() && (!c.rapporto.rifiutato || a.ha("--keep-going"));
-    if (scrivi && scrivibile) scrivi_binari(c.scenario, cartella, c.rapporto);
+    if (scrivi && scrivibile) {
+        crea_cartella_uscita(cartella);
+        scrivi_binari(c.scenario, cartella, c.rapporto);
+    }
     const int esito = c.pulita() ? esito_pulito : esito_rifiutato;
     if (auto sarif = a.valore(opzione_sarif.nome)) {
         std::ostringstream log;

@@ -58,9 +58,9 @@ int esegui_decompile(const Argomenti& a, std::ostream& out, std::ostream& err) {
     }
     // A file that cannot be read is a file-system error (exit 2); one that
     // reads but does not decode is reported below.
-    const std::string byte_voci = leggi_binario(*voci);
-    const std::string byte_percorso = leggi_binario(*percorso);
-    const std::optional<std::string> byte_plan = plan ? std::optional(leggi_binario(*plan)) : std::nullopt;
+    const std::string byte_voci = leggi_binario(*voci, TipoFile::voci);
+    const std::string byte_percorso = leggi_binario(*percorso, TipoFile::percorso);
+    const std::optional<std::string> byte_plan = plan ? std::optional(leggi_binario(*plan, TipoFile::planimetria)) : std::nullopt;
 
     decompila::Tabelle t;
     try {
@@ -88,6 +88,10 @@ int esegui_decompile(const Argomenti& a, std::ostream& out, std::ostream& err) {
         return esito_rifiutato;
     }
     const fs::path dir = cartella ? fs::path(*cartella) : fs::path(".");
+    // The texts' names come from the files; neither may replace one of them.
+    const std::vector<fs::path> ingressi(a.posizionali.begin(), a.posizionali.end());
+    verifica_non_ingresso(dir / (d.nome_percorso + "_linea.txt"), ingressi);
+    verifica_non_ingresso(dir / (d.nome_percorso + "_" + d.numero_treno + "-.txt"), ingressi);
     std::error_code ec;
     fs::create_directories(dir, ec);
     if (ec) {

@@ -35,7 +35,19 @@ public:
         contenuto(u);
         testi_.emplace_back(nome, std::move(u.byte));
     }
-    void sostituisci_tutti() {
+    // Replaces the gathered texts; unless sovrascrivi, refuses (writing
+    // nothing) when any of them exists already.
+    void sostituisci_tutti(bool sovrascrivi) {
+        if (!sovrascrivi) {
+            for (const auto& t : testi_) {
+                const fs::path p = cartella() / t.first;
+                std::error_code ec;
+                if (fs::symlink_status(p, ec).type() != fs::file_type::not_found) {
+                    throw std::runtime_error("cannot write " + p.string() +
+                                             ": it exists already (give --force to replace the texts)");
+                }
+            }
+        }
         std::vector<std::string> nomi;
         std::vector<FileInsieme> insieme;
         for (const auto& [nome, byte] : testi_) {
@@ -50,6 +62,10 @@ private:
     std::vector<std::pair<std::string, std::string>> testi_;
 };
 
+constexpr Opzione opzioni_export[] = {
+    {"--force", "", "", "replace the texts when DIR holds them already"},
+};
+
 int esegui_export(const Argomenti& a, std::ostream&, std::ostream&) {
     if (a.posizionali.size() != 1) throw ErroreUso("export", "export needs DIR");
     const fs::path cartella = a.posizionali[0];
@@ -59,6 +75,7 @@ int esegui_export(const Argomenti& a, std::ostream&, std::ostream&) {
     }
     fs::create_directories(cartella, ec);
     if (ec) throw std::runtime_error("cannot create " + cartella.string() + ": " + ec.message());
+    const bool sovrascrivi = a.ha("--force");
     // The five texts are one set: gathered in memory, then replaced as a whole.
     AmbienteRaccolta raccolta(cartella);
     dati_linea(raccolta, nome_percorso_incorporato, numero_treno_incorporato);
@@ -66,7 +83,7 @@ int esegui_export(const Argomenti& a, std::ostream&, std::ostream&) {
     dati_note(raccolta, nome_percorso_incorporato, numero_treno_incorporato);
     dati_rallentamenti(raccolta, nome_percorso_incorporato, numero_treno_incorporato);
     dati_scheda(raccolta, nome_percorso_incorporato, numero_treno_incorporato);
-    raccolta.sostituisci_tutti();
+    raccolta.sostituisci_tutti(sovrascrivi);
     return esito_pulito;
 }
 
@@ -76,11 +93,12 @@ const Comando comando_export{
     "export",
     "export DIR",
     "write the built-in scenario's descriptions and documents",
-    {},
-    "Usage: compattatore-cli export DIR\n"
+    opzioni_export,
+    "Usage: compattatore-cli export DIR [--force]\n"
     "\n"
     "Writes the built-in scenario's line and train descriptions and its three\n"
-    "documents into DIR (created when missing), to start a scenario from.\n",
+    "documents into DIR (created when missing), to start a scenario from. Texts\n"
+    "already in DIR are replaced only with --force.\n",
     "",
     esegui_export,
 };

@@ -1,6 +1,8 @@
 // plot: a scenario drawn as one SVG file, from its descriptions (compiled in
 // memory as compile does) or from its compiled files.
 #include <filesystem>
+#include <optional>
+#include <vector>
 
 #include "cli/carica.hpp"
 #include "cli/cli.hpp"
@@ -18,7 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr Opzione opzioni_plot[] = {
-    {"", "-o", "FILE", "the SVG file to write (required)"},
+    {"", "-o", "FILE", "the SVG file to write (required; - for standard output)"},
     {opzione_percorso.nome, "", opzione_percorso.valore, "the route name, when LINE is not named ROUTE_linea.txt"},
     {opzione_treno.nome, "", opzione_treno.valore, "the train number, when TRAIN is not named ROUTE_NUMBER-.txt"},
     {"--from-files", "", "", "draw the plan, entry and track files given"},
@@ -27,15 +29,20 @@ constexpr Opzione opzioni_plot[] = {
     opzione_sorveglia,
 };
 
-void scrivi_svg(const fs::path& p, const std::string& svg) {
+// The SVG into the file p, or on standard output for "-".
+void scrivi_svg(const std::string& p, const std::string& svg, std::ostream& out) {
+    if (p == "-") {
+        out << svg;
+        return;
+    }
     sostituisci_file(p, [&](Uscita& u) { u.scrivi(svg.data(), svg.size()); });
 }
 
-int esegui_plot(const Argomenti& a, std::ostream&, std::ostream& err) {
+int esegui_plot(const Argomenti& a, std::ostream& out, std::ostream& err) {
     int esito = esito_pulito;
     const std::optional<Disegnabile> d = carica_disegnabile("plot", a, err, esito);
     if (!d) return esito;
-    scrivi_svg(*a.valore("-o"), disegna_scenario(&d->planimetria, d->voci, d->percorso, d->opzioni));
+    scrivi_svg(*a.valore("-o"), disegna_scenario(&d->planimetria, d->voci, d->percorso, d->opzioni), out);
     return d->esito;
 }
 
@@ -61,7 +68,8 @@ const Comando comando_plot{
     "The first form compiles the line and train descriptions in memory, as compile\n"
     "does, and writes no file but the SVG; the problems it finds are reported as\n"
     "compile reports them. The second form draws compiled files (checked as\n"
-    "inspect checks them).\n",
+    "inspect checks them; their kinds are told by their content, so they may come\n"
+    "in any order).\n",
     "Exit status: 0 drawn, 1 drawn from descriptions with problems (or not drawn\n"
     "after a numbered error stop), 2 a usage, file or decoding error.\n",
     esegui_plot,

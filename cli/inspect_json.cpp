@@ -129,7 +129,7 @@ void json_voci(std::ostream& out, const Ispezione& r) {
 }
 
 void json_planimetria(std::ostream& out, const Ispezione& r) {
-    const RiassuntoPlanimetria p = riassumi(*r.planimetria);
+    const RiassuntoPlanimetria& p = *r.planimetria;
     out << "{\"file\":" << json_utf8(r.percorso.string()) << ",\"kind\":\"plan\",\"bytes\":" << r.byte
         << ",\"points\":" << p.punti << ",\"computed\":" << p.calcolati;
     if (p.calcolati > 0) {
@@ -145,6 +145,10 @@ void json_planimetria(std::ostream& out, const Ispezione& r) {
 }  // namespace
 
 void json_ispezione(std::ostream& out, const Ispezione& r) {
+    if (!r.letto()) {
+        out << "{\"file\":" << json_utf8(r.percorso.string()) << ",\"error\":" << json_utf8(r.errore) << '}';
+        return;
+    }
     switch (r.tipo) {
         case TipoFile::planimetria: json_planimetria(out, r); break;
         case TipoFile::voci: json_voci(out, r); break;

@@ -65,7 +65,7 @@ void testo_percorso(std::ostream& out, const Ispezione& r) {
     out << "  plain competition code: " << celle[1].valore_2;
     if (r.nomi) {
         out << ", matches train " << tra_virgolette(r.nomi->numero_treno) << " on route "
-            << tra_virgolette(r.nomi->nome_percorso) << " (names from " << r.fonte_nomi << ")\n";
+            << tra_virgolette(r.nomi->nome_percorso) << " (" << r.fonte_nomi << ")\n";
     } else {
         out << ", not checked (no names: no entry file beside it, no ROUTE_TRAIN file name)\n";
     }
@@ -142,7 +142,7 @@ void testo_voci(std::ostream& out, const Ispezione& r) {
 }
 
 void testo_planimetria(std::ostream& out, const Ispezione& r) {
-    const RiassuntoPlanimetria p = riassumi(*r.planimetria);
+    const RiassuntoPlanimetria& p = *r.planimetria;
     out << r.percorso.string() << ": plan file, " << p.punti << " points per column (metres 0 to " << p.punti - 1
         << "), " << r.byte << " bytes\n";
     if (p.calcolati == 0) {

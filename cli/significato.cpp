@@ -218,35 +218,59 @@ std::vector<double> quote(const std::vector<Cella>& percorso) {
     return e;
 }
 
-RiassuntoPlanimetria riassumi(const Planimetria& plan) {
-    RiassuntoPlanimetria r;
-    r.punti = plan.numero_punti();
-    r.calcolati = plan.calcolati();
-    const PuntiPlanimetria p = plan.punti();
-    if (r.calcolati == 0) return r;
-    r.x_min = r.x_max = p.x(0);
-    r.y_min = r.y_max = p.y(0);
-    double dx0 = 0, dy0 = 0;
-    double svolta = 0;
-    for (std::int32_t m = 1; m < r.calcolati; ++m) {
-        const double x = p.x(m), y = p.y(m);
-        const double dx = x - p.x(m - 1), dy = y - p.y(m - 1);
-        r.lunghezza += std::hypot(dx, dy);
-        if (m > 1) {
-            // Positive cross product: a turn to the left (from +y towards -x).
-            svolta -= std::atan2(dx0 * dy - dy0 * dx, dx0 * dx + dy0 * dy);
-        }
-        dx0 = dx;
-        dy0 = dy;
-        r.x_min = std::min(r.x_min, x);
-        r.x_max = std::max(r.x_max, x);
-        r.y_min = std::min(r.y_min, y);
-        r.y_max = std::max(r.y_max, y);
+void Riassuntore::dimensioni(std::int64_t punti, bool seminata) {
+    r_ = RiassuntoPlanimetria{};
+    r_.punti = punti;
+    visti_ = 0;
+    svolta_ = 0;
+    if (seminata) {
+        punto(0, 0);
+        punto(0, 1);
     }
-    r.fine_x = p.x(r.calcolati - 1);
-    r.fine_y = p.y(r.calcolati - 1);
-    r.svolta = svolta * 180.0 / 3.14159265358979323846;
+}
+
+void Riassuntore::punto(double x, double y) {
+    if (visti_ == 0) {
+        r_.x_min = r_.x_max = x;
+        r_.y_min = r_.y_max = y;
+    } else {
+        const double dx = x - x0_, dy = y - y0_;
+        r_.lunghezza += std::hypot(dx, dy);
+        if (visti_ > 1) {
+            // Positive cross product: a turn to the left (from +y towards -x).
+            svolta_ -= std::atan2(dx0_ * dy - dy0_ * dx, dx0_ * dx + dy0_ * dy);
+        }
+        dx0_ = dx;
+        dy0_ = dy;
+        r_.x_min = std::min(r_.x_min, x);
+        r_.x_max = std::max(r_.x_max, x);
+        r_.y_min = std::min(r_.y_min, y);
+        r_.y_max = std::max(r_.y_max, y);
+    }
+    x0_ = x;
+    y0_ = y;
+    ++visti_;
+}
+
+RiassuntoPlanimetria Riassuntore::riassunto() const {
+    RiassuntoPlanimetria r = r_;
+    r.calcolati = static_cast<std::int32_t>(visti_);
+    if (visti_ > 0) {
+        r.fine_x = x0_;
+        r.fine_y = y0_;
+    }
+    r.svolta = svolta_ * 180.0 / 3.14159265358979323846;
     return r;
+}
+
+RiassuntoPlanimetria riassumi(const Planimetria& plan) {
+    Riassuntore r;
+    r.dimensioni(plan.numero_punti(), false);
+    if (plan.calcolati() > 0) {
+        const PuntiPlanimetria p = plan.punti();
+        for (std::int32_t m = 0; m < p.calcolati(); ++m) r.punto(p.x(m), p.y(m));
+    }
+    return r.riassunto();
 }
 
 }  // namespace compattatore::cli

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "formato/file_planimetria.hpp"
 #include "model/cella.hpp"
 #include "model/planimetria.hpp"
 #include "model/voce.hpp"
@@ -88,5 +89,22 @@ struct RiassuntoPlanimetria {
     double x_min = 0, x_max = 0, y_min = 0, y_max = 0;
 };
 RiassuntoPlanimetria riassumi(const Planimetria& p);
+
+// The same summary built a point at a time, as a plan file is read
+// (formato/file_planimetria.hpp): the seed's points 0 and 1 come with the
+// size, every later point by punto.
+class Riassuntore final : public DestinazionePunti {
+public:
+    void dimensioni(std::int64_t punti, bool seminata) override;
+    void punto(double x, double y) override;
+    RiassuntoPlanimetria riassunto() const;
+
+private:
+    RiassuntoPlanimetria r_;
+    std::int64_t visti_ = 0;
+    double x0_ = 0, y0_ = 0;    // the point before
+    double dx0_ = 0, dy0_ = 0;  // the step before it
+    double svolta_ = 0;         // radians, to the right positive
+};
 
 }  // namespace compattatore::cli

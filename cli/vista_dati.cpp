@@ -1,11 +1,16 @@
 #include "cli/vista_dati.hpp"
 
 #include <cmath>
+#include <filesystem>
+#include <vector>
 #include <cstdlib>
 
 #include "cli/carica.hpp"
 #include "cli/cli.hpp"
 #include "cli/file_scenario.hpp"
+#include "formato/file_percorso.hpp"
+#include "formato/file_planimetria.hpp"
+#include "formato/file_voci.hpp"
 
 namespace compattatore::cli {
 
@@ -31,6 +36,43 @@ void verifica(std::string_view comando, const Argomenti& a) {
     if (da_compilati && (a.ha(opzione_percorso.nome) || a.ha(opzione_treno.nome))) {
         throw ErroreUso(c, "--route and --train go with LINE and TRAIN, not --from-files");
     }
+    // The drawing is never written over one of its inputs.
+    if (*a.valore("-o") != "-") {
+        verifica_non_ingresso(*a.valore("-o"), std::vector<std::filesystem::path>(a.posizionali.begin(), a.posizionali.end()));
+    }
+}
+
+template <class T>
+T decodificato(const std::filesystem::path& p, Decodifica<T> d) {
+    if (!d) throw FileIllegibile(p.string() + ": " + d.errore().messaggio);
+    return std::move(d.tabella());
+}
+
+// The three compiled files in any order, each told by its content as inspect
+// tells it, and read (within its kind's limit) as soon as it is told.
+void carica_compilati(const Argomenti& a, std::string_view comando, Disegnabile& d) {
+    std::optional<std::filesystem::path> file[3];
+    std::string byte[3];
+    const char* nomi[3] = {"plan", "entry", "track"};
+    for (const std::string& f : a.posizionali) {
+        const TipoFile t = tipo_di(f);
+        const auto k = static_cast<std::size_t>(t);
+        if (file[k]) {
+            throw ErroreUso(std::string(comando), f + ": a second " + nomi[k] + " file (the first is " + file[k]->string() + ")");
+        }
+        file[k] = f;
+        byte[k] = leggi_binario(f, t);
+    }
+    for (std::size_t k = 0; k < 3; ++k) {
+        if (!file[k]) throw ErroreUso(std::string(comando), std::string(comando) + " --from-files needs a " + nomi[k] + " file");
+    }
+    constexpr auto p = static_cast<std::size_t>(TipoFile::planimetria);
+    constexpr auto v = static_cast<std::size_t>(TipoFile::voci);
+    constexpr auto c = static_cast<std::size_t>(TipoFile::percorso);
+    d.planimetria = decodificato(*file[p], decodifica_planimetria(byte[p]));
+    d.voci = decodificato(*file[v], decodifica_voci(byte[v]));
+    d.percorso = decodificato(*file[c], decodifica_percorso(byte[c], NomiGara{d.voci[indice_voce::linea].nome,
+                                                                              d.voci[indice_voce::treno].nome}));
 }
 
 }  // namespace
@@ -44,10 +86,7 @@ std::optional<Disegnabile> carica_disegnabile(std::string_view comando, const Ar
     if (o.da && o.a && *o.a <= *o.da) throw ErroreUso(std::string(comando), "--to must lie after --from");
     Disegnabile d;
     if (a.ha("--from-files")) {
-        d.planimetria = carica_planimetria(a.posizionali[0]);
-        d.voci = carica_voci(a.posizionali[1]);
-        d.percorso = carica_percorso(a.posizionali[2],
-                                     NomiGara{d.voci[indice_voce::linea].nome, d.voci[indice_voce::treno].nome});
+        carica_compilati(a, comando, d);
         d.opzioni = o;
         d.esito = esito_pulito;
         return d;

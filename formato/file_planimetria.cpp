@@ -5,9 +5,11 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "formato/codifica.hpp"
+#include "formato/fonte.hpp"
 #include "formato/segni.hpp"
 
 namespace compattatore {
@@ -73,12 +75,24 @@ struct Elemento {
     std::int16_t tag = 0;
     std::int16_t intero = 0;
     double doppio = 0;
-    std::size_t offset = 0;
+    std::uint64_t offset = 0;
 };
 
-Elemento leggi_elemento(Lettore& c) {
+Elemento leggi_elemento(LettoreFonte& c) {
     Elemento e;
     e.offset = c.pos();
+    // The common case: the largest element is whole in the window.
+    if (const unsigned char* p = c.vista(byte_elemento_doppio)) {
+        e.tag = static_cast<std::int16_t>(Lettore::leggi_16(p));
+        if (e.tag == tag_intero) e.intero = static_cast<std::int16_t>(Lettore::leggi_16(p + byte_tag));
+        if (e.tag == tag_doppio) {
+            const std::uint64_t u = Lettore::leggi_64(p + byte_tag);
+            std::memcpy(&e.doppio, &u, sizeof u);
+        }
+        const std::size_t w = larghezza_valore(e.tag);
+        c.salta(byte_tag + (w == static_cast<std::size_t>(-1) ? 0 : w));
+        return e;
+    }
     e.tag = c.intero();
     if (e.tag == tag_intero) e.intero = c.intero();
     if (e.tag == tag_doppio) e.doppio = c.doppio();
@@ -90,104 +104,184 @@ std::string descrivi(const Elemento& e) {
     return std::string(e.tag == tag_vuoto ? "an " : "a ") + nome_tag(e.tag);
 }
 
+std::int64_t i64(std::uint64_t v) { return static_cast<std::int64_t>(v); }
+
+ErroreDecodifica errore_a(std::uint64_t offset, std::string messaggio) {
+    return ErroreDecodifica{i64(offset), std::move(messaggio)};
+}
+
+ErroreDecodifica fuori_schema(const Elemento& e, std::int64_t metro, int colonna, const std::string& atteso) {
+    return errore_a(e.offset, "plan file: point " + n(metro) + " of column " + n(colonna) + " at byte " +
+                                  n(i64(e.offset)) + " holds " + descrivi(e) + ", expected " + atteso +
+                                  " (not a plan this system writes)");
+}
+
+// The elements of the file and where some of them start: every
+// `passo_tappe`-th, so that the start of column 1 is found again without a
+// second pass over column 0 and without holding an offset per element.
+constexpr std::int64_t passo_tappe = 4096;
+
+struct Conteggio {
+    std::int64_t elementi = 0;
+    std::vector<std::uint64_t> tappe;  // tappe[k]: the byte of element k * passo_tappe
+};
+
+// First pass: every tag known, every value complete; the number of elements.
+std::variant<Conteggio, ErroreDecodifica> conta_elementi(Fonte& fonte) {
+    Conteggio r;
+    LettoreFonte c(fonte);
+    while (c.restanti() > 0) {
+        // The common case: whole elements of known tags, a window at a time.
+        while (const unsigned char* p = c.vista(byte_elemento_doppio)) {
+            const std::size_t w = larghezza_valore(static_cast<std::int16_t>(Lettore::leggi_16(p)));
+            if (w == static_cast<std::size_t>(-1)) break;
+            if (r.elementi % passo_tappe == 0) r.tappe.push_back(c.pos());
+            c.salta(byte_tag + w);
+            ++r.elementi;
+        }
+        if (c.restanti() == 0) break;
+        // The last few bytes, or an unknown tag: one element with every check.
+        const std::uint64_t inizio = c.pos();
+        if (r.elementi % passo_tappe == 0) r.tappe.push_back(inizio);
+        if (!c.resta(2)) {
+            return errore_a(inizio, "plan file: 1 byte left at byte " + n(i64(inizio)) +
+                                        ", where a 2-byte tag was expected");
+        }
+        const std::int16_t tag = c.intero();
+        const std::size_t w = larghezza_valore(tag);
+        if (w == static_cast<std::size_t>(-1)) {
+            return errore_a(inizio, "plan file: unknown tag " + n(tag) + " at byte " + n(i64(inizio)) +
+                                        " (expected 0 Empty, 2 Integer or 5 Double)");
+        }
+        if (!c.resta(w)) {
+            return errore_a(inizio, "plan file: the " + std::string(nome_tag(tag)) + " at byte " + n(i64(inizio)) +
+                                        " needs " + byte_s(static_cast<std::int64_t>(w)) + " of value, only " +
+                                        byte_s(i64(c.restanti())) + " remain");
+        }
+        c.salta(w);
+        ++r.elementi;
+    }
+    if (c.guasto()) return errore_a(c.pos(), "plan file: fewer bytes could be read than the file holds");
+    return r;
+}
+
+// The byte where element k starts (the tags were checked by the first pass).
+std::uint64_t inizio_elemento(Fonte& fonte, const Conteggio& conteggio, std::int64_t k) {
+    const auto tappa = static_cast<std::size_t>(k / passo_tappe);
+    if (tappa >= conteggio.tappe.size()) return fonte.dimensione();
+    LettoreFonte c(fonte, conteggio.tappe[tappa]);
+    for (std::int64_t e = tappa * passo_tappe; e < k; ++e) c.salta(larghezza_valore(c.intero()));
+    return c.pos();
+}
+
+// Column 0 against the pattern, one point at a time: the error of point m,
+// if any.
+class Colonna0 {
+public:
+    std::optional<ErroreDecodifica> verifica(const Elemento& e, std::int64_t m) {
+        if (m == 0) {
+            if (e.tag == tag_vuoto) {
+                calcolati_ = 0;
+            } else if (e.tag != tag_intero || e.intero != 0) {
+                return fuori_schema(e, m, 0, "the Integer 0 or Empty");
+            }
+            return std::nullopt;
+        }
+        if (calcolati_ >= 0) {  // already in the Empty tail
+            if (e.tag != tag_vuoto) return fuori_schema(e, m, 0, "Empty, as the points before it");
+            return std::nullopt;
+        }
+        if (m == 1) {
+            if (e.tag != tag_intero || e.intero != 0) return fuori_schema(e, m, 0, "the Integer 0");
+            return std::nullopt;
+        }
+        if (e.tag == tag_vuoto) {
+            calcolati_ = m;
+        } else if (e.tag != tag_doppio) {
+            return fuori_schema(e, m, 0, "a Double or Empty");
+        }
+        return std::nullopt;
+    }
+    // Point m (just checked) holds values.
+    bool con_valori(std::int64_t m) const { return calcolati_ < 0 || m < calcolati_; }
+
+private:
+    std::int64_t calcolati_ = -1;  // set at the first Empty
+};
+
+// Column 1 against column 0 at point m, whose column-0 element has values
+// or not.
+std::optional<ErroreDecodifica> verifica_colonna_1(const Elemento& e, std::int64_t m, bool con_valori) {
+    if (con_valori && m < 2) {
+        const std::int16_t atteso = static_cast<std::int16_t>(m);
+        if (e.tag != tag_intero || e.intero != atteso) return fuori_schema(e, m, 1, "the Integer " + n(atteso));
+    } else if (con_valori) {
+        if (e.tag != tag_doppio) return fuori_schema(e, m, 1, "a Double, since column 0 holds one for this point");
+    } else if (e.tag != tag_vuoto) {
+        return fuori_schema(e, m, 1, "Empty, since column 0 is Empty for this point");
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
-Decodifica<Planimetria> decodifica_planimetria(std::string_view byte) {
-    // First pass: every tag known, every value complete; count the elements.
-    std::int64_t elementi = 0;
-    {
-        Lettore c(byte);
-        while (c.restanti() > 0) {
-            const std::size_t inizio = c.pos();
-            if (!c.resta(2)) {
-                return errore(inizio, "plan file: 1 byte left at byte " + n(static_cast<std::int64_t>(inizio)) +
-                                          ", where a 2-byte tag was expected");
-            }
-            const std::int16_t tag = c.intero();
-            const std::size_t w = larghezza_valore(tag);
-            if (w == static_cast<std::size_t>(-1)) {
-                return errore(inizio, "plan file: unknown tag " + n(tag) + " at byte " +
-                                          n(static_cast<std::int64_t>(inizio)) +
-                                          " (expected 0 Empty, 2 Integer or 5 Double)");
-            }
-            if (!c.resta(w)) {
-                return errore(inizio, "plan file: the " + std::string(nome_tag(tag)) + " at byte " +
-                                          n(static_cast<std::int64_t>(inizio)) + " needs " + byte_s(static_cast<std::int64_t>(w)) +
-                                          " of value, only " + byte_s(static_cast<std::int64_t>(c.restanti())) + " remain");
-            }
-            c.salta(w);
-            ++elementi;
-        }
-    }
+std::optional<ErroreDecodifica> scorri_planimetria(Fonte& fonte, DestinazionePunti& destinazione) {
+    auto conteggio = conta_elementi(fonte);
+    if (const auto* e = std::get_if<ErroreDecodifica>(&conteggio)) return *e;
+    const Conteggio& conti = std::get<Conteggio>(conteggio);
+    const std::int64_t elementi = conti.elementi;
+    const std::uint64_t fine = fonte.dimensione();
     if (elementi % 2 != 0) {
-        return errore(byte.size(), "plan file: " + n(elementi) +
-                                       " elements cannot be split into two columns of equal length");
+        return errore_a(fine, "plan file: " + n(elementi) + " elements cannot be split into two columns of equal length");
     }
     const std::int64_t punti = elementi / 2;
-    if (punti < 2) {
-        return errore(byte.size(), "plan file: " + n(punti) + " points per column, a plan has at least 2");
-    }
+    if (punti < 2) return errore_a(fine, "plan file: " + n(punti) + " points per column, a plan has at least 2");
     if (punti > punti_massimi) {
         return errore(0, "plan file: " + n(punti) + " points per column, more than the " + n(punti_massimi) +
                              " of the longest line (" + n(lunghezza_massima) + " m)");
     }
 
-    // Second pass: column 0 in full, then column 1 against it.
-    Planimetria p;
-    p.dimensiona(static_cast<std::int32_t>(punti - 1));
-    std::vector<double> xs;
-    Lettore c(byte);
-    std::int64_t calcolati = -1;  // points with values in column 0
-    std::int64_t m = 0;
-    const auto fuori_schema = [](const Elemento& e, std::int64_t metro, int colonna, const std::string& atteso) {
-        return errore(e.offset, "plan file: point " + n(metro) + " of column " + n(colonna) + " at byte " +
-                                    n(static_cast<std::int64_t>(e.offset)) + " holds " + descrivi(e) +
-                                    ", expected " + atteso + " (not a plan this system writes)");
-    };
-    for (m = 0; m < punti; ++m) {
-        const Elemento e = leggi_elemento(c);
-        if (m == 0) {
-            if (e.tag == tag_vuoto) {
-                calcolati = 0;
-            } else if (e.tag != tag_intero || e.intero != 0) {
-                return fuori_schema(e, m, 0, "the Integer 0 or Empty");
-            }
-            continue;
-        }
-        if (calcolati >= 0) {  // already in the Empty tail
-            if (e.tag != tag_vuoto) return fuori_schema(e, m, 0, "Empty, as the points before it");
-            continue;
-        }
-        if (m == 1) {
-            if (e.tag != tag_intero || e.intero != 0) return fuori_schema(e, m, 0, "the Integer 0");
-            continue;
-        }
-        if (e.tag == tag_doppio) {
-            xs.push_back(e.doppio);
-        } else if (e.tag == tag_vuoto) {
-            calcolati = m;
-        } else {
-            return fuori_schema(e, m, 0, "a Double or Empty");
-        }
+    // Second pass: the two columns side by side. Every error of column 0
+    // comes before any of column 1: after an error in column 1, the rest of
+    // column 0 is still checked.
+    LettoreFonte x(fonte);
+    LettoreFonte y(fonte, inizio_elemento(fonte, conti, punti));
+    Colonna0 colonna_0;
+    std::optional<ErroreDecodifica> errore_1;
+    for (std::int64_t m = 0; m < punti; ++m) {
+        const Elemento ex = leggi_elemento(x);
+        if (auto e = colonna_0.verifica(ex, m)) return e;
+        if (m == 0) destinazione.dimensioni(punti, ex.tag == tag_intero);
+        if (errore_1) continue;
+        const Elemento ey = leggi_elemento(y);
+        if ((errore_1 = verifica_colonna_1(ey, m, colonna_0.con_valori(m)))) continue;
+        if (m >= 2 && ex.tag == tag_doppio) destinazione.punto(ex.doppio, ey.doppio);
     }
-    if (calcolati < 0) calcolati = punti;
+    if (errore_1) return errore_1;
+    if (x.guasto() || y.guasto()) return errore_a(y.pos(), "plan file: fewer bytes could be read than the file holds");
+    return std::nullopt;
+}
 
-    if (calcolati > 0) p.semina();
-    for (m = 0; m < punti; ++m) {
-        const Elemento e = leggi_elemento(c);
-        if (m < calcolati && m < 2) {
-            const std::int16_t atteso = static_cast<std::int16_t>(m);
-            if (e.tag != tag_intero || e.intero != atteso) return fuori_schema(e, m, 1, "the Integer " + n(atteso));
-        } else if (m < calcolati) {
-            if (e.tag != tag_doppio) {
-                return fuori_schema(e, m, 1, "a Double, since column 0 holds one for this point");
-            }
-            p.aggiungi(xs[static_cast<std::size_t>(m - 2)], e.doppio);
-        } else if (e.tag != tag_vuoto) {
-            return fuori_schema(e, m, 1, "Empty, since column 0 is Empty for this point");
-        }
+namespace {
+
+// The points handed on, gathered into a plan.
+class Raccolta final : public DestinazionePunti {
+public:
+    void dimensioni(std::int64_t punti, bool seminata) override {
+        p.dimensiona(static_cast<std::int32_t>(punti - 1));
+        if (seminata) p.semina();
     }
-    return p;
+    void punto(double x, double y) override { p.aggiungi(x, y); }
+    Planimetria p;
+};
+
+}  // namespace
+
+Decodifica<Planimetria> decodifica_planimetria(std::string_view byte) {
+    FonteMemoria fonte(byte);
+    Raccolta r;
+    if (auto e = scorri_planimetria(fonte, r)) return std::move(*e);
+    return std::move(r.p);
 }
 
 }  // namespace compattatore

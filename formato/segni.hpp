@@ -43,4 +43,16 @@ inline constexpr int offset_codice_percorso = cella_marchio * byte_cella + 3;
 inline constexpr std::int64_t punti_massimi = std::int64_t{lunghezza_massima} + prolungamento + 1;
 inline constexpr std::int64_t celle_massime = (std::int64_t{lunghezza_massima} + prolungamento) / 50 + 1;
 
+// The largest valid file of each kind, in bytes: the plan with Doubles on
+// every point but the seed's two Integers, in both columns; every entry with
+// the longest name; the cells of the longest line. A larger file is none of
+// this system's, and the tools refuse it before reading it.
+inline constexpr std::int64_t byte_planimetria_massimi =
+    2 * (2 * std::int64_t{byte_elemento_intero} + (punti_massimi - 2) * std::int64_t{byte_elemento_doppio});
+inline constexpr std::int64_t byte_voci_massimi =
+    std::int64_t{numero_voci} * (byte_voce_senza_nome + nome_voce_massimo);
+inline constexpr std::int64_t byte_percorso_massimi = celle_massime * byte_cella;
+static_assert(byte_planimetria_massimi == 20139996);
+static_assert(byte_percorso_massimi == 302115);
+
 }  // namespace compattatore

@@ -29,7 +29,7 @@ guida       | guida                          |
 lsp         | lsp                            | output guida decompila formato model
 cli         | cli                            | platform driver lsp guida decompila controlli
 genera      | bench/genera_scenario.*        |
-bench       | bench                          | genera driver lsp decompila controlli
+bench       | bench                          | genera driver lsp decompila controlli cli
 fuzz        | fuzz                           | driver lsp decompila
 '
 

@@ -240,9 +240,10 @@ INSTANTIATE_TEST_SUITE_P(
         CasoUso{"TrenoConCarattereVietato",
                 {"compile", "in/Prova_linea.txt", "in/Prova_42-.txt", "-o", "out", "--train", "4:2"},
                 "Windows forbids"},
-        CasoUso{"CartellaInesistente",
-                {"compile", "in/Prova_linea.txt", "in/Prova_42-.txt", "-o", "manca/qui"},
-                "cannot"}),
+        // A missing folder is created; one under a file cannot be.
+        CasoUso{"CartellaSottoUnFile",
+                {"compile", "in/Prova_linea.txt", "in/Prova_42-.txt", "-o", "in/Prova_linea.txt/qui"},
+                "cannot create in/Prova_linea.txt/qui"}),
     [](const ::testing::TestParamInfo<CasoUso>& i) { return std::string(i.param.nome); });
 
 TEST(Cli, HelpAndVersion) {

@@ -26,6 +26,7 @@ using prova::scrivi_tutto;
 struct Comando {
     const char* nome;
     std::vector<std::string> argomenti;
+    const char* troppo_grande;  // the refusal of the 33 MiB file Enorme_linea.dat
 };
 
 struct Ingresso {
@@ -34,13 +35,20 @@ struct Ingresso {
     const char* parole;
 };
 
+// A description past the tool's limit; a compiled file (here a plan, by its
+// name) past the largest valid file of its kind.
+constexpr const char* descrizione_troppo_grande = "it is larger than 33554432 bytes";
+constexpr const char* planimetria_troppo_grande = "it is larger than 20139996 bytes, the largest plan file";
+
 const Comando comandi[] = {
-    {"CompileLinea", {"compile", "@", "Prova_42-.txt", "--route", "Prova", "-o", "out"}},
-    {"CompileTreno", {"compile", "Prova_linea.txt", "@", "--train", "42", "-o", "out"}},
-    {"Check", {"check", "@", "Prova_42-.txt", "--route", "Prova"}},
-    {"Plot", {"plot", "@", "Prova_42-.txt", "--route", "Prova", "-o", "out/x.svg"}},
-    {"PlotDaFile", {"plot", "--from-files", "@", "Prova_42.sim", "Prova_42.dat", "-o", "out/x.svg"}},
-    {"Inspect", {"inspect", "@"}},
+    {"CompileLinea", {"compile", "@", "Prova_42-.txt", "--route", "Prova", "-o", "out"}, descrizione_troppo_grande},
+    {"CompileTreno", {"compile", "Prova_linea.txt", "@", "--train", "42", "-o", "out"}, descrizione_troppo_grande},
+    {"Check", {"check", "@", "Prova_42-.txt", "--route", "Prova"}, descrizione_troppo_grande},
+    {"Plot", {"plot", "@", "Prova_42-.txt", "--route", "Prova", "-o", "out/x.svg"}, descrizione_troppo_grande},
+    {"PlotDaFile",
+     {"plot", "--from-files", "@", "Prova_42.sim", "Prova_42.dat", "-o", "out/x.svg"},
+     planimetria_troppo_grande},
+    {"Inspect", {"inspect", "@"}, planimetria_troppo_grande},
 };
 
 const Ingresso ingressi[] = {
@@ -48,7 +56,7 @@ const Ingresso ingressi[] = {
     {"Fifo", "fifo", "it is not a regular file"},
     {"Dispositivo", "/dev/null", "it is not a regular file"},
     {"Assente", "manca_linea.txt", "no such file"},
-    {"TroppoGrande", "Enorme_linea.dat", "it is larger than 33554432 bytes"},
+    {"TroppoGrande", "Enorme_linea.dat", nullptr},  // the command's troppo_grande
 };
 
 struct Caso {
@@ -81,8 +89,8 @@ TEST_P(IngressiNonLeggibili, ExitTwoNamingTheInputAndWriteNothing) {
     }
     const prova::Esecuzione e = prova::esegui(COMPATTATORE_CLI_EXE, argomenti, dir.percorso());
     EXPECT_EQ(e.stato, 2) << e.err;
-    EXPECT_EQ(e.err, std::string("compattatore-cli: cannot read ") + c.ingresso->percorso + ": " +
-                         c.ingresso->parole + "\n");
+    const char* parole = c.ingresso->parole != nullptr ? c.ingresso->parole : c.comando->troppo_grande;
+    EXPECT_EQ(e.err, std::string("compattatore-cli: cannot read ") + c.ingresso->percorso + ": " + parole + "\n");
     EXPECT_EQ(e.out, "");
     EXPECT_TRUE(fs::is_empty(dir / "out"));
 }

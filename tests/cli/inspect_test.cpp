@@ -115,7 +115,7 @@ TEST_F(Ispeziona, TrackAloneTakesTheNamesFromItsFileName) {
         const char* atteso;
     };
     const Caso casi[] = {
-        {"Prova_42.dat", 0, "(names from the file name)"},
+        {"Prova_42.dat", 0, "(names assumed from the file name)"},
         {"traccia.dat", 0, "not checked (no names"},
         {"Prova_43.dat", 2, "plain competition code at byte 18 (cell 1) is"},
     };
@@ -154,8 +154,7 @@ TEST_F(Ispeziona, NamesOutsideAsciiAreWrittenAsUtf8AndEscapedInJson) {
 }
 
 // Every damaged file: exit status 2, one line on standard error naming the
-// file and what is wrong, nothing on standard output (not even for the good
-// files given with it).
+// file and what is wrong; the good file given with it is still reported.
 TEST_F(Ispeziona, DamagedFilesGiveOneErrorLineAndStatusTwo) {
     struct Caso {
         const char* nome;
@@ -181,14 +180,99 @@ TEST_F(Ispeziona, DamagedFilesGiveOneErrorLineAndStatusTwo) {
         c.danno(b);
         prova::scrivi_tutto(d / c.file, b);
         const std::string danneggiato = (d / c.file).string();
-        const Uscite u = ispeziona({(d / "Prova_42.sim").string() == danneggiato ? (d / "Prova_linea.dat").string()
-                                                                                : (d / "Prova_42.sim").string(),
-                                    danneggiato});
+        const std::string buono = (d / "Prova_42.sim").string() == danneggiato ? (d / "Prova_linea.dat").string()
+                                                                               : (d / "Prova_42.sim").string();
+        const Uscite u = ispeziona({buono, danneggiato});
         EXPECT_EQ(u.stato, 2) << c.nome;
-        EXPECT_EQ(u.out, "") << c.nome;
+        EXPECT_EQ(u.out.rfind(buono + ": ", 0), 0u) << c.nome << ": " << u.out;
+        EXPECT_FALSE(contiene(u.out, danneggiato + ":")) << c.nome << ": " << u.out;
         EXPECT_EQ(u.err.rfind("compattatore-cli: " + danneggiato + ": ", 0), 0u) << c.nome << ": " << u.err;
         EXPECT_TRUE(contiene(u.err, c.atteso)) << c.nome << ": " << u.err;
         EXPECT_EQ(std::count(u.err.begin(), u.err.end(), '\n'), 1) << c.nome << ": " << u.err;
+    }
+}
+
+// The files checked against each other: a track file cut at a cell
+// boundary decodes, and only the line length stored in the entry file shows
+// it; the error names both files. The entry file is found beside the track
+// file or, under another name, as the only entry file given.
+TEST_F(Ispeziona, TrackCellsAreCheckedAgainstTheEntryFile) {
+    std::string b = prova::leggi_tutto(dir / "Prova_42.dat");
+    b.resize(b.size() - 15);
+    prova::scrivi_tutto(dir / "Prova_42.dat", b);
+    const Uscite u = ispeziona({p("Prova_42.dat"), p("Prova_linea.dat")});
+    EXPECT_EQ(u.stato, 2);
+    EXPECT_EQ(u.err, "compattatore-cli: " + p("Prova_42.dat") + ": track file: 340 cells (0 to 339), but the line "
+                     "length of 10000 m stored in " + p("Prova_42.sim") +
+                     " needs 341: one of the two is truncated, or they are not of the same scenario\n");
+    EXPECT_EQ(u.out.rfind(p("Prova_linea.dat") + ": plan file", 0), 0u) << u.out;
+
+    CartellaTemporanea altrove;
+    prova::scrivi_tutto(altrove / "Prova_42.dat", b);
+    fs::copy_file(dir / "Prova_42.sim", altrove / "entrate.sim");
+    const Uscite v = ispeziona({(altrove / "Prova_42.dat").string(), (altrove / "entrate.sim").string()});
+    EXPECT_EQ(v.stato, 2);
+    EXPECT_TRUE(contiene(v.err, "stored in " + (altrove / "entrate.sim").string())) << v.err;
+}
+
+// The names of the code check: from the entry file when one is given,
+// assumed from the track file's name when none is.
+TEST_F(Ispeziona, CompetitionCodeNamesComeFromTheEntryFileGiven) {
+    CartellaTemporanea altrove;
+    fs::copy_file(dir / "Prova_42.dat", altrove / "Altro_7.dat");
+    fs::copy_file(dir / "Prova_42.sim", altrove / "entrate.sim");
+    const Uscite con = ispeziona({(altrove / "Altro_7.dat").string(), (altrove / "entrate.sim").string()});
+    EXPECT_EQ(con.stato, 0) << con.err;
+    EXPECT_TRUE(contiene(con.out, "matches train \"42\" on route \"Prova\" (names from entrate.sim)")) << con.out;
+    const Uscite senza = ispeziona({(altrove / "Altro_7.dat").string()});
+    EXPECT_EQ(senza.stato, 2);
+    EXPECT_TRUE(contiene(senza.err, "plain competition code at byte 18 (cell 1) is")) << senza.err;
+}
+
+// The kinds told by content: under names that say nothing, inspect and plot
+// still tell the plan, entry and track files apart, in any order.
+TEST_F(Ispeziona, KindsAreToldByContent) {
+    CartellaTemporanea altrove;
+    fs::copy_file(dir / "Prova_linea.dat", altrove / "uno.bin");
+    fs::copy_file(dir / "Prova_42.sim", altrove / "due.bin");
+    fs::copy_file(dir / "Prova_42.dat", altrove / "tre.bin");
+    const std::string uno = (altrove / "uno.bin").string(), due = (altrove / "due.bin").string(),
+                      tre = (altrove / "tre.bin").string();
+    const Uscite u = ispeziona({tre, uno, due});
+    EXPECT_EQ(u.stato, 0) << u.err;
+    for (const std::string& a : {uno + ": plan file", due + ": entry file", tre + ": track file, 341 cells"}) {
+        EXPECT_TRUE(contiene(u.out, a)) << a << "\n" << u.out;
+    }
+    std::ostringstream out, err;
+    EXPECT_EQ(cli::esegui({"plot", "--from-files", tre, due, uno, "-o", (altrove / "x.svg").string()}, out, err), 0)
+        << err.str();
+    EXPECT_TRUE(fs::is_regular_file(altrove / "x.svg"));
+    std::ostringstream out2, err2;
+    EXPECT_EQ(cli::esegui({"plot", "--from-files", tre, due, tre, "-o", (altrove / "y.svg").string()}, out2, err2), 2);
+    EXPECT_TRUE(contiene(err2.str(), "a second track file")) << err2.str();
+}
+
+// A file larger than the largest valid one of its kind is refused before
+// it is read: sparse files of 2 GB take no time.
+TEST(IspezionaLimiti, EachKindHasItsOwnSizeLimit) {
+    struct Caso {
+        const char* nome;
+        long long dimensione;
+        const char* atteso;
+    };
+    const Caso casi[] = {
+        {"R_linea.dat", 20139997, "it is larger than 20139996 bytes, the largest plan file"},
+        {"R_1.sim", 87LL * (34 + 32767) + 1, "it is larger than 2853687 bytes, the largest entry file"},
+        {"R_1.dat", 302116, "it is larger than 302115 bytes, the largest track file"},
+        {"R_2.dat", 2LL * 1024 * 1024 * 1024, "it is larger than 302115 bytes, the largest track file"},
+        {"S_linea.dat", 2LL * 1024 * 1024 * 1024, "it is larger than 20139996 bytes, the largest plan file"},
+    };
+    for (const Caso& c : casi) {
+        CartellaTemporanea d;
+        fs::resize_file((prova::scrivi_tutto(d / c.nome, ""), d / c.nome), static_cast<std::uintmax_t>(c.dimensione));
+        const Uscite u = ispeziona({(d / c.nome).string()});
+        EXPECT_EQ(u.stato, 2) << c.nome;
+        EXPECT_EQ(u.err, "compattatore-cli: cannot read " + (d / c.nome).string() + ": " + c.atteso + "\n") << c.nome;
     }
 }
 
@@ -202,7 +286,7 @@ TEST(IspezionaUso, UsageErrors) {
     const Caso casi[] = {
         {{}, "inspect needs at least one FILE"},
         {{"--bad"}, "unknown option --bad"},
-        {{(d / "note.txt").string()}, "cannot tell the file kind from the name"},
+        {{(d / "note.txt").string()}, "cannot tell the file kind from its content or its name"},
         {{(d / "manca_1.dat").string()}, "manca_1.dat: no such file"},
     };
     for (const Caso& c : casi) {
