@@ -45,5 +45,6 @@ extern const Comando comando_plot;
 extern const Comando comando_decompile;
 extern const Comando comando_fmt;
 extern const Comando comando_lsp;
+extern const Comando comando_explain;
 
 }  // namespace compattatore::cli
