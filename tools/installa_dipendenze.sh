@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
-pacchetti=(cmake g++ make libgtest-dev libbenchmark-dev hyperfine clang clang-tidy cppcheck libclang-rt-14-dev nlohmann-json3-dev neovim)
+pacchetti=(cmake g++ make libgtest-dev libbenchmark-dev hyperfine clang clang-tidy cppcheck libclang-rt-14-dev nlohmann-json3-dev neovim man-db groff)
 mancanti=()
 for p in "${pacchetti[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || mancanti+=("$p")
