@@ -16,3 +16,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+
+# The JSON library is header-only: the host's copy serves the cross-build.
+if(NOT nlohmann_json_DIR AND EXISTS /usr/share/cmake/nlohmann_json)
+  set(nlohmann_json_DIR /usr/share/cmake/nlohmann_json CACHE PATH "the host's header-only JSON library")
+endif()
