@@ -31,7 +31,7 @@ std::optional<std::string> lingua_globale(const std::vector<std::string>& a, std
 int esegui_comando(const std::vector<std::string>& tutti, std::ostream& out, std::ostream& err) {
     std::size_t da = 0;
     const std::optional<std::string> lingua = lingua_globale(tutti, da);
-    if (lingua && !lingua_di(*lingua)) throw ErroreUso("", "--lang takes it or en, not '" + *lingua + "'");
+    if (lingua && *lingua != "it" && *lingua != "en") throw ErroreUso("", "--lang takes it or en, not '" + *lingua + "'");
     const std::vector<std::string> a(tutti.begin() + static_cast<std::ptrdiff_t>(da), tutti.end());
     if (a.empty()) throw ErroreUso("", "no command given");
     const std::string& nome = a[0];

@@ -16,7 +16,11 @@ install(FILES editors/neovim/compattatore.lua DESTINATION ${CMAKE_INSTALL_DATADI
 if(WIN32)
   # In the zip only: a plain `cmake --install` leaves the program out.
   install(TARGETS compattatore RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT programma EXCLUDE_FROM_ALL)
+  # Each component installed on its own, all in the one zip.
   set(CPACK_COMPONENTS_ALL Unspecified programma)
+  set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
+  set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+  set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
 endif()
 
 set(CPACK_PACKAGE_NAME compattatore)

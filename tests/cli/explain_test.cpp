@@ -76,6 +76,7 @@ TEST(Explain, ListAndRefusals) {
         {{"explain", "16", "--lang", "fr"}, "--lang takes it or en, not 'fr'"},
         {{"--lang", "de", "explain", "16"}, "--lang takes it or en, not 'de'"},
         {{"--lang"}, "--lang needs a value"},
+        {{"--lang", "it_IT", "explain", "16"}, "--lang takes it or en, not 'it_IT'"},
         {{"explain", "--list", "16"}, "takes no STATUS"},
     };
     for (const Caso& c : casi) {
