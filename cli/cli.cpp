@@ -1,11 +1,13 @@
 #include "cli/cli.hpp"
 
+#include <optional>
 #include <stdexcept>
 
 #include "cli/argomenti.hpp"
 #include "cli/comandi.hpp"
 #include "cli/sorveglia.hpp"
 #include "cli/rapporto.hpp"
+#include "cli/lingua.hpp"
 
 #ifndef COMPATTATORE_VERSIONE
 #define COMPATTATORE_VERSIONE "0"
@@ -15,7 +17,24 @@ namespace compattatore::cli {
 
 namespace {
 
-int esegui_comando(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+// A --lang before the command holds for the command, unless it gives its own.
+std::optional<std::string> lingua_globale(const std::vector<std::string>& a, std::size_t& da) {
+    if (a.empty()) return std::nullopt;
+    if (a[0].starts_with("--lang=")) {
+        da = 1;
+        return a[0].substr(7);
+    }
+    if (a[0] != "--lang") return std::nullopt;
+    if (a.size() < 2) throw ErroreUso("", "--lang needs a value");
+    da = 2;
+    return a[1];
+}
+
+int esegui_comando(const std::vector<std::string>& tutti, std::ostream& out, std::ostream& err) {
+    std::size_t da = 0;
+    const std::optional<std::string> lingua = lingua_globale(tutti, da);
+    if (lingua && *lingua != "it" && *lingua != "en") throw ErroreUso("", "--lang takes it or en, not '" + *lingua + "'");
+    const std::vector<std::string> a(tutti.begin() + static_cast<std::ptrdiff_t>(da), tutti.end());
     if (a.empty()) throw ErroreUso("", "no command given");
     const std::string& nome = a[0];
     if (nome == "--help" || nome == "-h" || nome == "help") {
@@ -28,7 +47,8 @@ int esegui_comando(const std::vector<std::string>& a, std::ostream& out, std::os
     }
     const Comando* c = comando_di(nome);
     if (c == nullptr) throw ErroreUso("", "unknown command " + nome);
-    const Argomenti argomenti = analizza_argomenti(c->nome, c->opzioni, a, 1);
+    Argomenti argomenti = analizza_argomenti(c->nome, c->opzioni, a, 1);
+    if (lingua) argomenti.valori.try_emplace("--lang", *lingua);
     if (argomenti.aiuto) {
         out << aiuto_di(*c);
         return esito_pulito;

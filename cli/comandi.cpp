@@ -10,9 +10,10 @@ namespace {
 // blanks of indent.
 constexpr std::size_t colonna_sintesi = 21;
 
-constexpr std::array<const Comando*, 9> tabella{&comando_compile, &comando_check,     &comando_export,
-                                                &comando_inspect, &comando_plot,      &comando_view,
-                                                &comando_decompile, &comando_fmt,     &comando_lsp};
+constexpr std::array<const Comando*, 10> tabella{&comando_compile,   &comando_check, &comando_export,
+                                                 &comando_inspect,   &comando_plot,  &comando_view,
+                                                 &comando_decompile, &comando_fmt,   &comando_lsp,
+                                                 &comando_explain};
 
 }  // namespace
 
@@ -50,6 +51,7 @@ std::string aiuto_generale() {
         "Options:\n"
         "  --help               show this help, or a command's with COMMAND --help\n"
         "  --version            show the version\n"
+        "  --lang LANG          before COMMAND: the language of the texts, it or en\n"
         "\n"
         "Exit status: 0 compiled clean, 1 a description was refused or a numbered\n"
         "error stop occurred, 2 a usage or file-system error.\n";

@@ -46,5 +46,6 @@ extern const Comando comando_view;
 extern const Comando comando_decompile;
 extern const Comando comando_fmt;
 extern const Comando comando_lsp;
+extern const Comando comando_explain;
 
 }  // namespace compattatore::cli

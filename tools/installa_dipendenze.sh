@@ -11,7 +11,7 @@
 # The Windows check installs its own packages (tools/test_windows.sh).
 set -euo pipefail
 pacchetti=(cmake make g++ libgtest-dev ccache clang-14 libclang-rt-14-dev clang-tidy-14 cppcheck
-  nlohmann-json3-dev neovim chromium)
+  nlohmann-json3-dev neovim chromium man-db groff)
 case "${1:-}" in
   "") ;;
   --banco) pacchetti+=(libbenchmark-dev hyperfine python3) ;;

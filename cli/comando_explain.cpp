@@ -1,0 +1,172 @@
+// compattatore-cli explain N | CLASS [--lang it|en] | --list: what a status
+// or diagnostic class means, a small scenario that produces it, and how to
+// fix it.
+#include <charconv>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/cli.hpp"
+#include "cli/comandi.hpp"
+#include "cli/lingua.hpp"
+#include "guida/spiegazioni.hpp"
+#include "model/stato.hpp"
+
+namespace compattatore::cli {
+
+namespace {
+
+constexpr Opzione opzioni_explain[] = {
+    {"--list", "", "", "list every status and class"},
+    opzione_lingua,
+};
+
+constexpr std::size_t larghezza = 78;
+// An example longer than this shows its first and last lines only.
+constexpr std::size_t righe_esempio = 14;
+
+std::string_view tr(Lingua l, std::string_view it, std::string_view en) { return l == Lingua::it ? it : en; }
+
+// Characters, not bytes: the Italian texts are UTF-8.
+std::size_t caratteri(std::string_view s) {
+    std::size_t n = 0;
+    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+void a_capo(std::ostream& out, std::string_view testo, std::string_view rientro) {
+    std::size_t colonna = 0;
+    while (!testo.empty()) {
+        const std::size_t spazio = testo.find(' ');
+        const std::string_view parola = testo.substr(0, spazio);
+        testo = spazio == std::string_view::npos ? std::string_view{} : testo.substr(spazio + 1);
+        if (parola.empty()) continue;
+        if (colonna > 0 && colonna + 1 + caratteri(parola) > larghezza) {
+            out << '\n';
+            colonna = 0;
+        }
+        if (colonna == 0) {
+            out << rientro;
+            colonna = rientro.size();
+        } else {
+            out << ' ';
+            ++colonna;
+        }
+        out << parola;
+        colonna += caratteri(parola);
+    }
+    out << '\n';
+}
+
+void stampa_testo(std::ostream& out, std::string_view testo, Lingua l) {
+    std::vector<std::string_view> righe;
+    while (!testo.empty()) {
+        const std::size_t fine = testo.find('\n');
+        righe.push_back(testo.substr(0, fine));
+        testo = fine == std::string_view::npos ? std::string_view{} : testo.substr(fine + 1);
+    }
+    for (std::size_t i = 0; i < righe.size(); ++i) {
+        if (righe.size() > righe_esempio && i == righe_esempio - 3) {
+            const std::size_t saltate = righe.size() - righe_esempio + 1;
+            out << "      ... " << saltate << tr(l, " righe come quelle sopra", " more lines like the ones above")
+                << '\n';
+            i += saltate - 1;
+            continue;
+        }
+        out << "      " << righe[i] << '\n';
+    }
+}
+
+const VoceCatalogo* voce_di(std::string_view richiesta) {
+    std::int32_t n = 0;
+    const auto [fine, errore] = std::from_chars(richiesta.data(), richiesta.data() + richiesta.size(), n);
+    if (errore == std::errc{} && fine == richiesta.data() + richiesta.size()) {
+        const std::optional<Stato> s = stato_di(n);
+        return s ? cerca(*s) : nullptr;
+    }
+    for (const VoceCatalogo& v : catalogo()) {
+        if (v.nome == richiesta) return &v;
+    }
+    return nullptr;
+}
+
+std::string intestazione(const VoceCatalogo& v, Lingua l) {
+    std::string r = v.numero != 0 ? std::to_string(v.numero) + " " : std::string();
+    return r + std::string(v.nome) + " (" + std::string(guida::nome_gravita(nome(v.gravita), l)) + ")";
+}
+
+void spiega(std::ostream& out, const VoceCatalogo& v, const guida::Spiegazione& s, Lingua l) {
+    a_capo(out, intestazione(v, l) + ": " + std::string(s.titolo.in(l)), "");
+    out << '\n';
+    a_capo(out, s.significato.in(l), "");
+    out << '\n';
+    const std::string cosa = v.numero != 0 ? std::to_string(v.numero) : std::string(v.nome);
+    a_capo(out,
+           std::string(tr(l, "Esempio: con queste due descrizioni la compilazione dà ",
+                          "Example: these two descriptions compile to ")) +
+               std::string(v.gravita == Gravita::avviso ? tr(l, "l'avviso ", "warning ")
+                                                        : tr(l, "lo stato ", "status ")) +
+               cosa + ".",
+           "");
+    out << '\n' << tr(l, "  descrizione della linea (ROUTE_linea.txt):", "  line description (ROUTE_linea.txt):") << '\n';
+    if (s.linea) {
+        stampa_testo(out, *s.linea, l);
+    } else {
+        out << tr(l, "      nessuna: il file non esiste", "      none: the file does not exist") << '\n';
+    }
+    out << tr(l, "  descrizione del treno (ROUTE_NUMBER-.txt):", "  train description (ROUTE_NUMBER-.txt):") << '\n';
+    stampa_testo(out, s.treno, l);
+    out << '\n';
+    a_capo(out, std::string(tr(l, "Come correggere: ", "How to fix it: ")) + std::string(s.rimedio.in(l)), "");
+}
+
+void elenca(std::ostream& out, Lingua l) {
+    for (const VoceCatalogo& v : catalogo()) {
+        const guida::Spiegazione* s = guida::spiegazione(v.nome);
+        std::string riga = v.numero != 0 ? std::to_string(v.numero) : std::string("-");
+        riga.insert(0, riga.size() < 6 ? 6 - riga.size() : 0, ' ');
+        riga += "  " + std::string(v.nome);
+        riga += std::string(riga.size() < 48 ? 48 - riga.size() : 1, ' ');
+        out << riga << (s ? s->titolo.in(l) : v.significato) << '\n';
+    }
+}
+
+int esegui_explain(const Argomenti& a, std::ostream& out, std::ostream&) {
+    const Lingua l = lingua_scelta("explain", a);
+    if (a.ha("--list")) {
+        if (!a.posizionali.empty()) throw ErroreUso("explain", "explain --list takes no STATUS");
+        elenca(out, l);
+        return esito_pulito;
+    }
+    if (a.posizionali.size() != 1) throw ErroreUso("explain", "explain needs one STATUS number or CLASS name");
+    const VoceCatalogo* v = voce_di(a.posizionali[0]);
+    if (v == nullptr) {
+        throw ErroreUso("explain", "no status or class '" + a.posizionali[0] + "' (explain --list shows them)");
+    }
+    const guida::Spiegazione* s = guida::spiegazione(v->nome);
+    if (s == nullptr) throw ErroreUso("explain", "no explanation of " + std::string(v->nome) + " yet");
+    spiega(out, *v, *s, l);
+    return esito_pulito;
+}
+
+}  // namespace
+
+const Comando comando_explain{
+    "explain",
+    "explain STATUS",
+    "explain a status number or diagnostic class",
+    opzioni_explain,
+    "Usage: compattatore-cli explain STATUS [--lang it|en]\n"
+    "       compattatore-cli explain --list [--lang it|en]\n"
+    "\n"
+    "Explains a status number (16) or a diagnostic class (signal_cell_taken), as\n"
+    "the reports of compile and check name them: what it means, two small\n"
+    "descriptions that produce it, and how to fix it.\n",
+    "Without --lang the language comes from LC_ALL, LC_MESSAGES or LANG (on\n"
+    "Windows, when none is set, from the user's interface language); the default\n"
+    "is English.\n",
+    esegui_explain,
+};
+
+}  // namespace compattatore::cli
