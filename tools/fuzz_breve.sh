@@ -16,20 +16,26 @@ build="${COMPATTATORE_BUILD_FUZZ:-build-fuzz}"
 
 CXX=clang++ cmake -S . -B "$build" -G "Unix Makefiles" -DCOMPATTATORE_FUZZ=ON -DCOMPATTATORE_TESTS=OFF \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j2 --target fuzz_campi fuzz_lettura fuzz_compila fuzz_semi
+cmake --build "$build" -j2 --target fuzz_campi fuzz_lettura fuzz_compila fuzz_semi \
+  fuzz_decodifica_planimetria fuzz_decodifica_voci fuzz_decodifica_percorso fuzz_semi_decodifica
 
 rm -rf "$build/semi" "$build/artefatti"
 "$build/fuzz/fuzz_semi" "$build/semi"
+"$build/fuzz/fuzz_semi_decodifica" "$build/semi"
 mkdir -p "$build/artefatti"
 
 esito=0
-for bersaglio in campi lettura compila; do
+for bersaglio in campi lettura compila decodifica_planimetria decodifica_voci decodifica_percorso; do
+  # The binary files have their own dictionary; plan files of short lines run to 200 KB.
+  dizionario=fuzz/formato.dict lunghezza=65536
+  [[ "$bersaglio" == decodifica_* ]] && dizionario=fuzz/decodifica.dict
+  [[ "$bersaglio" == decodifica_planimetria ]] && lunghezza=300000
   lavoro="$build/lavoro/$bersaglio"
   mkdir -p "$lavoro"
   corpus=()
   [[ -d "fuzz/corpus/$bersaglio" ]] && corpus+=("fuzz/corpus/$bersaglio")
   echo "== fuzz_$bersaglio for ${secondi}s"
-  if ! "$build/fuzz/fuzz_$bersaglio" -dict=fuzz/formato.dict -max_len=65536 -timeout=20 -rss_limit_mb=2048 \
+  if ! "$build/fuzz/fuzz_$bersaglio" -dict="$dizionario" -max_len="$lunghezza" -timeout=20 -rss_limit_mb=2048 \
       -max_total_time="$secondi" -print_final_stats=1 -artifact_prefix="$build/artefatti/${bersaglio}-" \
       "$lavoro" "${corpus[@]}" "$build/semi/$bersaglio" 2>"$build/fuzz_$bersaglio.log"; then
     echo "fuzz_$bersaglio: FINDING (log: $build/fuzz_$bersaglio.log, input in $build/artefatti/)" >&2
