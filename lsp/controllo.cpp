@@ -2,9 +2,11 @@
 
 #include <cstdio>
 
+#include "controlli/controlli.hpp"
 #include "lsp/righe.hpp"
 #include "model/diagnostica.hpp"
 #include "output/compila.hpp"
+#include "readers/registro.hpp"
 
 namespace compattatore::lsp {
 
@@ -26,7 +28,20 @@ json inizio_documento() { return {{"start", {{"line", 0}, {"character", 0}}}, {"
 
 json del_nucleo(const Documento& d, const Diagnostica& x, Codifica c) {
     json intervallo = x.riga > 0 ? intervallo_campo(d, x.riga, x.colonna, c) : inizio_documento();
-    return diagnostica(std::move(intervallo), x.avviso() ? avviso : errore, utf8_di(x.messaggio), x.numero());
+    json r = diagnostica(std::move(intervallo), x.avviso() ? avviso : errore, utf8_di(x.messaggio));
+    // A status by its number, a class of the checks by its name.
+    if (x.numero() != 0) r["code"] = x.numero();
+    else r["code"] = std::string(nome(x.stato));
+    for (const std::string& n : x.note) r["message"] = r["message"].get<std::string>() + "\n" + utf8_di(n);
+    return r;
+}
+
+// The checks on meaning of the texts just compiled: the warnings of one description.
+void aggiungi_avvisi(json& r, const Documento& d, const Registro& registro, const Scenario& s, Sorgente sorgente,
+                     Codifica c) {
+    for (const Diagnostica& x : controlla(registro, s)) {
+        if (x.sorgente == sorgente) r.push_back(del_nucleo(d, x, c));
+    }
 }
 
 std::string codice_u(char32_t c) {
@@ -69,10 +84,12 @@ json diagnostiche(const Documento& d, const LineaDelTreno& linea, Codifica c) {
     s.nome_percorso = d.nome_percorso;
     s.numero_treno = d.numero_treno.empty() ? std::string("0") : d.numero_treno;
     if (*d.genere == Descrizione::linea) {
-        compila(s, 1, Descrizioni{std::string_view(d.testo.byte), std::string_view()});
+        Registro registro;
+        compila(s, 1, Descrizioni{std::string_view(d.testo.byte), std::string_view()}, &registro);
         for (const Diagnostica& x : s.diagnostiche) {
             if (x.sorgente == Sorgente::linea) r.push_back(del_nucleo(d, x, c));
         }
+        aggiungi_avvisi(r, d, registro, s, Sorgente::linea, c);
         return r;
     }
     if (!linea.testo) {
@@ -86,7 +103,8 @@ json diagnostiche(const Documento& d, const LineaDelTreno& linea, Codifica c) {
                                                                  " is larger than 32 MiB: the train is not checked"));
         return r;
     }
-    compila(s, 1, Descrizioni{*linea.testo, std::string_view(d.testo.byte)});
+    Registro registro;
+    compila(s, 1, Descrizioni{*linea.testo, std::string_view(d.testo.byte)}, &registro);
     for (const Diagnostica& x : s.diagnostiche) {
         if (x.sorgente == Sorgente::linea) {
             if (x.avviso()) continue;
@@ -100,6 +118,7 @@ json diagnostiche(const Documento& d, const LineaDelTreno& linea, Codifica c) {
             r.push_back(del_nucleo(d, x, c));
         }
     }
+    aggiungi_avvisi(r, d, registro, s, Sorgente::treno, c);
     return r;
 }
 

@@ -26,11 +26,11 @@ driver      | driver                         | output testi driver_base
 platform    | platform                       | driver_base
 programma   | platform/*/main_*              | platform driver
 guida       | guida                          |
-lsp         | lsp                            | output guida decompila formato model
+lsp         | lsp                            | output guida decompila controlli formato model
 cli         | cli                            | platform driver lsp guida decompila controlli
 genera      | bench/genera_scenario.*        |
 bench       | bench                          | genera driver lsp decompila controlli cli
-fuzz        | fuzz                           | driver lsp decompila
+fuzz        | fuzz                           | driver lsp decompila genera
 '
 
 declare -A usa=()      # layer -> the layers it uses directly

@@ -364,6 +364,27 @@ TEST(ServerLsp, UnErroreDelTrenoHaIlCampoComeIntervallo) {
     EXPECT_TRUE(p[0]["diagnostics"].empty());
 }
 
+// The checks on meaning reach the editor too: a misspelt keyword, which the
+// format skips in silence, is a warning at its field, named by its class.
+TEST(ServerLsp, UnaParolaChiaveSbagliataEUnAvvisoDellaSuaClasse) {
+    Disco disco;
+    disco.file["/scen/Valmora PR_Valmora PF_linea.txt"] = testo_linea();
+    Server s(disco.lettore());
+    scambia(s, {inizia()});
+    auto out = scambia(s, {apri(uri_treno, treno_con("stazione,   85950", "stazoine,   85950"), 1)});
+    auto p = pubblicati(out, uri_treno);
+    ASSERT_EQ(p.size(), 1u);
+    bool trovato = false;
+    for (const json& d : p[0]["diagnostics"]) {
+        if (d["code"] != "unknown-entry") continue;
+        trovato = true;
+        EXPECT_EQ(d["severity"], 2);
+        EXPECT_EQ(d["range"]["start"], (json{{"line", 11}, {"character", 0}}));
+        EXPECT_NE(d["message"].get<std::string>().find("stazione"), std::string::npos) << d.dump();
+    }
+    EXPECT_TRUE(trovato) << p[0].dump(1);
+}
+
 TEST(ServerLsp, UnTrenoSenzaLineaLoDice) {
     Server s([](const std::filesystem::path&) { return std::optional<std::string>(); });
     scambia(s, {inizia()});
