@@ -10,7 +10,7 @@
 
 #include "fuzz/comune.hpp"
 #include "formato/decodifica.hpp"
-#include "output/scrittore.hpp"
+#include "formato/uscita.hpp"
 
 namespace compattatore::fuzz {
 

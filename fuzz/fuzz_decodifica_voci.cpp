@@ -11,7 +11,8 @@
 #include <string_view>
 
 #include "fuzz/decodifica_comune.hpp"
-#include "output/codici_gara.hpp"
+#include "formato/codici_gara.hpp"
+#include "formato/segni.hpp"
 #include "output/compila.hpp"
 #include "formato/decodifica.hpp"
 #include "formato/file_percorso.hpp"

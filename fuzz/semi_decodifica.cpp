@@ -18,8 +18,9 @@
 #include "describe/dati_linea.hpp"
 #include "describe/dati_treno.hpp"
 #include "describe/identita.hpp"
-#include "driver/stampa.hpp"
-#include "output/codici_gara.hpp"
+#include "driver/base/stampa.hpp"
+#include "formato/codici_gara.hpp"
+#include "formato/segni.hpp"
 #include "output/compila.hpp"
 #include "formato/file_percorso.hpp"
 #include "formato/file_planimetria.hpp"
@@ -49,7 +50,7 @@ File compilato(const std::string& linea, const std::string& treno, std::int32_t 
     s.nome_percorso = std::string(nome_percorso_incorporato);
     s.numero_treno = std::string(numero_treno_incorporato);
     const EsitoCompilazione esito = compila(s, j, Descrizioni{linea, treno});
-    if (esito.percorso_assente || esito.arresto != 0 || s.codice_errore != 0) {
+    if (esito.percorso_assente || esito.arresto != Stato::nessuno || s.codice_errore != Stato::nessuno) {
         std::fprintf(stderr, "fuzz_semi_decodifica: a seed scenario did not compile (status %d)\n",
                      static_cast<int>(s.codice_errore));
         std::exit(2);
