@@ -491,7 +491,7 @@ std::vector<Spiegazione> costruisci() {
          "lost), two mountain zones that overlap, and a slowdown inside a station's zone."},
         {"Tenete una voce sola per cella, o allontanate le voci di almeno 50 m.",
          "Keep one entry to a cell, or move the entries 50 m or more apart."},
-        solo_linea("", "pendenza, 1000, 5\npendenza, 1010, 3\n")));
+        solo_linea("", "pendenza, 1000, 5\npendenza, 1000, 3\n")));
     v.push_back(voce(
         "twice",
         {"una voce generale data due volte", "a general entry given twice"},
