@@ -364,6 +364,226 @@ std::vector<Spiegazione> costruisci() {
          "metri 26 e 74.",
          "Keep cell 1 empty: no point feature before metre 25, no code point from metre 26 to 74."},
         solo_treno("segnale, 0, 2, 0, 3, 0, 0, 0, 0,0,0, 238\n")));
+    v.push_back(voce(
+        "unknown-entry",
+        {"un campo in posizione di parola chiave che non nomina nessun tipo di voce",
+         "a keyword field that names no entry kind"},
+        {"Il lettore riconosce una voce dalla parola chiave del suo primo campo; un campo che non ne contiene "
+         "nessuna, o un'intestazione di sezione che la descrizione non conosce, viene saltato insieme ai campi "
+         "che lo seguono sulla riga. L'elemento che l'autore voleva mettere, per esempio una pendenza a 1000 m, "
+         "manca dal binario senza altri segni. Avvisa anche una parola chiave letta per la sua radice ma scritta "
+         "in modo diverso. Dove una parola chiave è vicina, il rapporto la suggerisce.",
+         "The reader knows an entry by the keyword of its first field; a field that holds none, or a section "
+         "header the description does not know, is skipped together with the fields after it on its line. The "
+         "feature the author meant, say a gradient at 1000 m, is missing from the track with no other sign. A "
+         "keyword read by its root but spelt otherwise is reported too. Where a keyword is close, the report "
+         "suggests it."},
+        {"Correggete la parola chiave (qui \"pendenza\"), o togliete la riga.",
+         "Correct the keyword (here \"pendenza\"), or remove the line."},
+        solo_linea("", "pendnza, 1000, 5\n")));
+    v.push_back(voce(
+        "case",
+        {"una parola chiave della sezione generale scritta con maiuscole",
+         "a general-section keyword written with capitals"},
+        {"Nella sezione generale della linea le parole chiave delle progressive, degli sfondi e della ripetizione "
+         "segnali si riconoscono solo in minuscolo. \"Progressiva Chilometrica Uno\" non è quindi una progressiva: "
+         "la riga viene saltata e la progressiva resta 0 m.",
+         "In the line's general section the keywords of the progressives, the backgrounds and the cab signals "
+         "are known in lower case only. \"Progressiva Chilometrica Uno\" is thus no progressive: the line is "
+         "skipped and the progressive stays at 0 m."},
+        {"Scrivete la parola chiave in minuscolo: \"progressiva chilometrica uno\".",
+         "Write the keyword in lower case: \"progressiva chilometrica uno\"."},
+        solo_linea("Progressiva Chilometrica Uno, 5000, 0, 0\n", "")));
+    v.push_back(voce(
+        "comment",
+        {"un commento che sembra una voce, o un commento che il formato non conosce",
+         "a comment that looks like an entry, or a comment the format does not know"},
+        {"Un campo che contiene \"-\" è un commento, e un commento davanti ai valori di una voce la toglie: qui "
+         "la pendenza a 1000 m non viene letta. Avvisa un commento che contiene una parola chiave, un campo che "
+         "comincia con \"#\", \"//\" o \";\" (che qui non sono commenti e vengono saltati come campi sconosciuti), "
+         "e un campo con \"-\" oltre il limite dei commenti di fila (dieci nella sezione generale della linea, "
+         "due altrove), che viene letto come parola chiave.",
+         "A field that holds \"-\" is a comment, and a comment in front of an entry's values takes the entry "
+         "out: here the gradient at 1000 m is not read. Reported are a comment that holds a keyword, a field "
+         "starting with \"#\", \"//\" or \";\" (no comments here: they are skipped as unknown fields), and a "
+         "field with \"-\" past the limit of comments in a row (ten in the line's general section, two "
+         "elsewhere), which is read as a keyword field."},
+        {"Se la voce deve valere, togliete il \"-\"; se è un commento voluto, toglietene la parola chiave.",
+         "If the entry is meant, remove the \"-\"; if the comment is meant, take the keyword out of it."},
+        solo_linea("", "-- pendenza, 1000, 5\n")));
+    v.push_back(voce(
+        "fields",
+        {"una riga con più o meno campi di quanti ne prende la sua voce",
+         "a line with more or fewer fields than its entry takes"},
+        {"Ogni voce prende un numero fisso di valori, a prescindere dalle righe. Una riga con un campo in più "
+         "lascia il resto della riga al lettore, che lo legge come parola chiave e lo salta; una riga con un "
+         "campo in meno prende il valore mancante dalla riga dopo, che perde così il suo primo campo. Avvisa "
+         "anche un campo con due parole chiave, che viene trattato due volte.",
+         "Each entry takes a fixed number of values, whatever the lines. A line with a field too many leaves the "
+         "rest of the line to the reader, who reads it as a keyword field and skips it; a line with a field too "
+         "few takes the missing value from the next line, which so loses its first field. A field holding two "
+         "keywords, handled twice, is reported too."},
+        {"Date alla voce esattamente i suoi valori: \"pendenza\" ne prende due, la posizione e il valore.",
+         "Give the entry exactly its values: \"pendenza\" takes two, the position and the value."},
+        solo_linea("", "pendenza, 1000, 5, 0\n")));
+    v.push_back(voce(
+        "place",
+        {"una voce nella parte sbagliata della sua descrizione", "an entry in the wrong part of its description"},
+        {"Le voci generali (lunghezza, progressive, sfondi, ripetizione segnali) vanno nella sezione "
+         "\"[generale]\", gli elementi lungo la linea dopo la sua fine. Una voce fuori dal suo posto non viene "
+         "letta: qui la pendenza a 1000 m manca dal binario. Nemmeno il testo prima di \"[generale]\" viene "
+         "letto.",
+         "The general entries (length, progressives, backgrounds, cab signals) go into the \"[generale]\" "
+         "section, the features along the line after its end. An entry out of its place is not read: here the "
+         "gradient at 1000 m is missing from the track. Text before \"[generale]\" is not read either."},
+        {"Spostate la voce nella sua parte: qui dopo \"[curve]\".", "Move the entry into its part: here after \"[curve]\"."},
+        solo_linea("pendenza, 1000, 5\n", "")));
+    v.push_back(voce(
+        "order",
+        {"voci fuori dall'ordine di posizione o di orario", "entries out of order of position or time"},
+        {"Le voci di un profilo (pendenze, velocità, aderenze) valgono ciascuna dalla sua posizione alla "
+         "successiva: una voce che viene dopo un'altra con posizione maggiore non vale per nessun metro, o vale "
+         "per tratti che l'autore non intendeva. Una curva prima della precedente si perde dalla planimetria, e "
+         "le stazioni vanno in ordine crescente di posizione e di orario.",
+         "Each entry of a profile (gradients, speeds, adhesions) holds from its position to the next one's: an "
+         "entry that follows one at a greater position holds for no metre, or for stretches the author did not "
+         "mean. A curve before the previous one is lost from the plan, and stations go in increasing order of "
+         "position and of time."},
+        {"Mettete le voci in ordine crescente di posizione (e le stazioni anche di orario).",
+         "Put the entries in increasing order of position (and the stations of time too)."},
+        solo_linea("", "pendenza, 2000, 5\npendenza, 1000, 3\n")));
+    v.push_back(voce(
+        "grid",
+        {"una posizione che non è multipla di 50 m", "a position that is not a multiple of 50 m"},
+        {"Il binario è fatto di celle di 50 m: una posizione che non è multipla di 50 viene portata alla sua "
+         "cella, e l'elemento cade a un altro metro. Qui la pendenza a 1020 m comincia a 1000 m; un elemento "
+         "puntuale, con la sua cella in più, si sposta in avanti o indietro di fino a 25 m. Il rapporto dice a "
+         "quale metro cade.",
+         "The track is made of 50 m cells: a position that is not a multiple of 50 is moved to its cell, and "
+         "the feature lands at another metre. Here the gradient at 1020 m starts at 1000 m; a point feature, with "
+         "its cell offset, moves forward or back by up to 25 m. The report says which metre it lands at."},
+        {"Date la posizione come multiplo di 50 m, quello a cui l'elemento deve stare.",
+         "Give the position as the multiple of 50 m where the feature belongs."},
+        solo_linea("", "pendenza, 1020, 5\n")));
+    v.push_back(voce(
+        "beyond-line",
+        {"un elemento oltre la fine della linea, nei 7000 m in cui il binario prosegue",
+         "a feature past the end of the line, in the 7000 m the track runs on"},
+        {"Il binario prosegue per 7000 m oltre la lunghezza della linea, perché il treno possa fermarsi; un "
+         "elemento lì viene messo senza errore, ma sta dopo la fine della linea, dove il servizio non arriva. "
+         "Di solito la posizione o la lunghezza della linea è sbagliata: qui un cartello a 12000 m su una linea "
+         "di 10000 m.",
+         "The track runs on 7000 m past the line's length, so that the train can stop; a feature there is placed "
+         "without an error, but it lies past the line's end, where the service never goes. Mostly the position "
+         "or the line length is wrong: here a board at 12000 m on a line of 10000 m."},
+        {"Controllate la posizione, o allungate la linea con \"lunghezza percorso\".",
+         "Check the position, or make the line longer with \"lunghezza percorso\"."},
+        solo_linea("", "cartello_indicatore, 12000, (A)\n")));
+    v.push_back(voce(
+        "overlap",
+        {"voci che si sovrappongono", "entries that overlap"},
+        {"Due voci di un profilo sulla stessa cella di 50 m: la prima vale per una cella sola, poi vale la "
+         "seconda. Avvisano anche una curva che comincia prima della fine della precedente (i suoi primi metri "
+         "si perdono), due zone di montagna che si sovrappongono e un rallentamento dentro la zona di una "
+         "stazione.",
+         "Two entries of a profile on the same 50 m cell: the first holds for one cell only, then the second "
+         "holds. Also reported are a curve that starts before the previous one ends (its first metres are "
+         "lost), two mountain zones that overlap, and a slowdown inside a station's zone."},
+        {"Tenete una voce sola per cella, o allontanate le voci di almeno 50 m.",
+         "Keep one entry to a cell, or move the entries 50 m or more apart."},
+        solo_linea("", "pendenza, 1000, 5\npendenza, 1000, 3\n")));
+    v.push_back(voce(
+        "twice",
+        {"una voce generale data due volte", "a general entry given twice"},
+        {"Una voce generale (della linea, come \"lunghezza percorso\", o del treno, come \"massa frenata\") data "
+         "due volte vale con il suo ultimo valore: il primo si perde senza segno. Qui la linea è lunga 12000 m, "
+         "non 10000.",
+         "A general entry (of the line, such as \"lunghezza percorso\", or of the train, such as \"massa "
+         "frenata\") given twice holds with its last value: the first is lost with no sign. Here the line is "
+         "12000 m long, not 10000."},
+        {"Tenete una sola voce, con il valore voluto.", "Keep one entry, with the value meant."},
+        solo_linea("lunghezza percorso, 12000\n", "")));
+    v.push_back(voce(
+        "values",
+        {"un valore fuori da quanto ha una ferrovia di questo tipo",
+         "a value outside what a railway of this kind has"},
+        {"Il formato accetta il valore, ma nessuna linea di questo tipo lo ha: orari da 00:00:00 a 23:59:59, "
+         "velocità da 5 a 300 km/h e multiple di 5 (si memorizzano divise per 5), pendenze da -60 a 60 per mille, "
+         "massa frenata dal 30 al 250 %, da 1 a 50 vetture. Spesso è un errore di battitura o di unità.",
+         "The format takes the value, but no line of this kind has it: times from 00:00:00 to 23:59:59, speeds "
+         "from 5 to 300 km/h and multiples of 5 (they are stored divided by 5), gradients from -60 to 60 per "
+         "mille, braked mass from 30 to 250 %, 1 to 50 cars. It is mostly a typing slip or a wrong unit."},
+        {"Controllate il valore e la sua unità: qui una pendenza in per mille, non in per cento.",
+         "Check the value and its unit: here a gradient in per mille, not per cent."},
+        solo_linea("", "pendenza, 1000, 80\n")));
+    v.push_back(voce(
+        "encoding",
+        {"un testo con caratteri UTF-8 o un segno d'ordine dei byte, mentre il formato è Windows-1252",
+         "a text with UTF-8 characters or a byte-order mark, while the format is Windows-1252"},
+        {"Le descrizioni sono in Windows-1252, un byte per carattere. Un file salvato in UTF-8 scrive una lettera "
+         "accentata con due o tre byte, che si leggono come altrettanti caratteri: \"CITTÀ\" diventa un testo di "
+         "sei caratteri, che il simulatore mostra storpiato. Un segno d'ordine dei byte all'inizio si legge come "
+         "tre caratteri del primo campo.",
+         "The descriptions are Windows-1252, one byte to a character. A file saved as UTF-8 writes an accented "
+         "letter with two or three bytes, which read as as many characters: \"CITTÀ\" becomes a text of six "
+         "characters, which the simulator shows garbled. A byte-order mark at the start reads as three "
+         "characters of the first field."},
+        {"Salvate il file in Windows-1252, o date --input-encoding utf-8 perché lo strumento lo converta.",
+         "Save the file as Windows-1252, or give --input-encoding utf-8 to have the tool convert it."},
+        solo_linea("", "cartello_indicatore, 500, (CITT\xC3\x80)\n")));
+    v.push_back(voce(
+        "encoding-unmappable",
+        {"un carattere di un testo UTF-8 che non ha un byte Windows-1252",
+         "a character of a UTF-8 text that has no Windows-1252 byte"},
+        {"Con --input-encoding utf-8 lo strumento converte le descrizioni in Windows-1252, il formato dei file. "
+         "Un carattere che Windows-1252 non ha (qui l'omega greca), o un byte che non è UTF-8, non si può "
+         "convertire: la descrizione viene rifiutata e nessun file si scrive.",
+         "With --input-encoding utf-8 the tool converts the descriptions to Windows-1252, the format of the "
+         "files. A character Windows-1252 does not have (here the Greek omega), or a byte that is not UTF-8, "
+         "cannot be converted: the description is refused and no file is written."},
+        {"Sostituite il carattere con uno di Windows-1252 (lettere latine, accenti dell'Europa occidentale).",
+         "Replace the character with one Windows-1252 has (Latin letters, Western European accents)."},
+        solo_linea("", "cartello_indicatore, 500, (\xCE\xA9)\n")));
+    v.push_back(voce(
+        "train-without-general",
+        {"la descrizione del treno è vuota o non ha \"[generale]\"",
+         "the train description is empty or has no \"[generale]\""},
+        {"Il lettore del treno salta tutto fino al primo campo che contiene \"[generale]\". Senza di esso non "
+         "legge nessuna voce, e il programma darebbe senza errori un treno senza profili, stazioni né segnali. "
+         "Lo strumento lo rifiuta.",
+         "The train reader skips everything up to the first field that holds \"[generale]\". Without one it reads "
+         "no entry, and the program would give, with no error, a train with no profile, station or signal. The "
+         "tool refuses it."},
+        {"Scrivete \"[generale]\" in testa alla descrizione del treno.",
+         "Write \"[generale]\" at the head of the train description."},
+        {linea("", ""), "aderenza, 0, 100\nvelocita, 0, 100\n[fine]\n"}));
+    v.push_back(voce(
+        "text-too-long",
+        {"un nome di stazione o un testo di cartello più lungo di 32767 byte",
+         "a station name or board text longer than 32767 bytes"},
+        {"Una voce del file delle voci tiene al più 32767 byte di testo; un nome o un testo più lungo non si "
+         "potrebbe scrivere intero, e il programma scriverebbe una voce rovinata. Lo strumento rifiuta la "
+         "descrizione alla voce.",
+         "An entry of the entry file holds at most 32767 bytes of text; a longer name or text could not be "
+         "written whole, and the program would write a broken entry. The tool refuses the description at the "
+         "entry."},
+        {"Accorciate il testo: un cartello o un nome di stazione ne usa di solito poche decine di byte.",
+         "Shorten the text: a board or a station name mostly needs a few dozen bytes."},
+        solo_linea("", "cartello_indicatore, 500, (" + std::string(32768, 'A') + ")\n")));
+    v.push_back(voce(
+        "text-from-next-line",
+        {"una riga di stazione o di cartello finisce prima del suo testo, preso dalla riga dopo",
+         "a station or board line ends before its text, which is taken from the next line"},
+        {"Il testo è l'ultimo valore di una \"stazione\" o di un \"cartello_indicatore\". Se la riga finisce prima, "
+         "il lettore lo prende dal primo campo della riga dopo, che così non viene più letto per sé: qui il "
+         "cartello a 500 m mostra \"(A)\" solo perché la riga dopo è quella, mentre un'altra voce al suo posto "
+         "andrebbe persa.",
+         "The text is the last value of a \"stazione\" or a \"cartello_indicatore\". When the line ends before "
+         "it, the reader takes it from the first field of the next line, which is then no longer read for "
+         "itself: here the board at 500 m shows \"(A)\" only because that is the next line, while another entry "
+         "there would be lost."},
+        {"Scrivete il testo sulla riga della sua voce.", "Write the text on its entry's line."},
+        solo_linea("", "cartello_indicatore, 500\n(A)\n")));
     return v;
 }
 
