@@ -25,6 +25,8 @@ constexpr Opzione opzioni_explain[] = {
 constexpr std::size_t larghezza = 78;
 // An example longer than this shows its first and last lines only.
 constexpr std::size_t righe_esempio = 14;
+// The widest example line shown whole.
+constexpr std::size_t larghezza_esempio = 100;
 
 std::string_view tr(Lingua l, std::string_view it, std::string_view en) { return l == Lingua::it ? it : en; }
 
@@ -72,6 +74,13 @@ void stampa_testo(std::ostream& out, std::string_view testo, Lingua l) {
             out << "      ... " << saltate << tr(l, " righe come quelle sopra", " more lines like the ones above")
                 << '\n';
             i += saltate - 1;
+            continue;
+        }
+        // A line of thousands of bytes (a text too long for the entry file)
+        // is shown by its start and its length.
+        if (righe[i].size() > larghezza_esempio) {
+            out << "      " << righe[i].substr(0, larghezza_esempio) << "... (" << righe[i].size()
+                << tr(l, " byte in tutto)", " bytes in all)") << '\n';
             continue;
         }
         out << "      " << righe[i] << '\n';
