@@ -7,6 +7,7 @@
 #include "cli/carica.hpp"
 #include "cli/cli.hpp"
 #include "cli/comandi.hpp"
+#include "driver/al_caricamento.hpp"
 #include "cli/sorveglia.hpp"
 #include "formato/nomi_file.hpp"
 #include "formato/file_percorso.hpp"
@@ -59,15 +60,7 @@ std::vector<std::string> nomi_binari(const Identita& id, bool con_planimetria) {
 // Writes the plan (when there is one), entry and track files into cartella
 // as one set: all three are written before any is replaced.
 void scrivi_binari(const Scenario& s, const fs::path& cartella, Rapporto& r) {
-    std::vector<FileInsieme> binari;
-    if (s.scrivi_linea != 0) {
-        binari.push_back({nome_file(File::planimetria, s.nome_percorso, s.numero_treno),
-                          [&](Uscita& u) { scrivi_planimetria(s.planimetria, u); }});
-    }
-    binari.push_back({nome_file(File::voci, s.nome_percorso, s.numero_treno),
-                      [&](Uscita& u) { scrivi_voci(s.voci, u); }});
-    binari.push_back({nome_file(File::percorso, s.nome_percorso, s.numero_treno),
-                      [&](Uscita& u) { scrivi_percorso(s.percorso, u); }});
+    const std::vector<FileInsieme> binari = file_binari(s);
     sostituisci_insieme(cartella, binari);
     for (const FileInsieme& f : binari) r.file_scritti.push_back((cartella / f.nome).string());
 }

@@ -69,16 +69,20 @@ void memorizza_percorso(Ambiente& a, Scenario& s, std::int32_t j) {
     if (!treno) errore(std::to_string(numero(Stato::guasto_lettura)));
 
     // The three files are one set: all are written before any is replaced.
+    a.sostituisci_insieme(file_binari(s));
+}
+
+std::vector<FileInsieme> file_binari(const Scenario& s) {
     std::vector<FileInsieme> binari;
     if (s.scrivi_linea != 0) {
         binari.push_back({nome_file(File::planimetria, s.nome_percorso, s.numero_treno),
-                          [&](Uscita& u) { scrivi_planimetria(s.planimetria, u); }});
+                          [&s](Uscita& u) { scrivi_planimetria(s.planimetria, u); }});
     }
     binari.push_back({nome_file(File::voci, s.nome_percorso, s.numero_treno),
-                      [&](Uscita& u) { scrivi_voci(s.voci, u); }});
+                      [&s](Uscita& u) { scrivi_voci(s.voci, u); }});
     binari.push_back({nome_file(File::percorso, s.nome_percorso, s.numero_treno),
-                      [&](Uscita& u) { scrivi_percorso(s.percorso, u); }});
-    a.sostituisci_insieme(binari);
+                      [&s](Uscita& u) { scrivi_percorso(s.percorso, u); }});
+    return binari;
 }
 
 int al_caricamento(Ambiente& a) {

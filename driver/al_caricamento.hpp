@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "driver/base/ambiente.hpp"
 #include "model/scenario.hpp"
@@ -42,6 +43,11 @@ inline constexpr int uscita_guasto = 2;
 // j not 0: the plan is built and the plan file written. Throws
 // ArrestoNumerato on a numbered error stop.
 void memorizza_percorso(Ambiente& a, Scenario& s, std::int32_t j);
+
+// The binary files of a compiled scenario as one set, in the order they are
+// written: the plan file (when the plan was built), the entry file, the track
+// file. The writers read s, which must outlive the set.
+std::vector<FileInsieme> file_binari(const Scenario& s);
 
 // The whole run; returns the exit status.
 int al_caricamento(Ambiente& a);

@@ -6,20 +6,13 @@
 #include "lsp/testo.hpp"
 #include "model/arrotonda.hpp"
 #include "model/cella.hpp"
+#include "readers/limite_percorso.hpp"
 
 namespace compattatore::lsp {
 
 namespace {
 
-std::string metri(std::int64_t m) {
-    const std::string cifre = std::to_string(m < 0 ? -m : m);
-    std::string s(m < 0 ? "-" : "");
-    for (std::size_t i = 0; i < cifre.size(); ++i) {
-        if (i > 0 && (cifre.size() - i) % 3 == 0) s += ',';
-        s += cifre[i];
-    }
-    return s.append(" m");
-}
+std::string metri(std::int64_t m) { return metri_leggibili(m); }
 
 std::string ora(std::int64_t h, std::int64_t mi, std::int64_t se) {
     auto due = [](std::int64_t x) { return std::string(x >= 0 && x < 10 ? "0" : "").append(std::to_string(x)); };
