@@ -4,11 +4,12 @@
 
 _compattatore_cli_opzioni() {
   case "$1" in
-    compile)   echo "-o --route --train --no-plan --keep-going --json --help" ;;
-    check)     echo "--route --train --no-plan --json --help" ;;
-    export)    echo "--help" ;;
+    compile)   echo "-o --keep-going --route --train --no-plan --json --sarif --max-errors --color -W -w --input-encoding --watch --help" ;;
+    check)     echo "--route --train --no-plan --json --sarif --max-errors --color -W -w --input-encoding --watch --help" ;;
+    export)    echo "--force --help" ;;
     inspect)   echo "--json --help" ;;
-    plot)      echo "-o --route --train --from-files --help" ;;
+    plot)      echo "-o --route --train --from-files --from --to --watch --help" ;;
+    view)      echo "-o --route --train --from-files --from --to --help" ;;
     decompile) echo "-o --keep-going --help" ;;
     fmt)       echo "--check --in-place --help" ;;
     lsp)       echo "--stdio --help" ;;
@@ -16,11 +17,19 @@ _compattatore_cli_opzioni() {
   esac
 }
 
+# The warning classes -W takes: the classes without a status number, less
+# those that refuse a scenario, and "error".
+_compattatore_cli_avvisi() {
+  compattatore-cli explain --list 2>/dev/null |
+    awk '$1 == "-" && $2 != "encoding-unmappable" && $2 != "train-without-general" && $2 != "text-too-long" { print $2 }'
+  echo error
+}
+
 _compattatore_cli() {
-  local cur prev comandi comando i
+  local cur prev opzione comandi comando i
   cur="${COMP_WORDS[COMP_CWORD]}"
   prev="${COMP_WORDS[COMP_CWORD-1]}"
-  comandi="compile check export inspect plot decompile fmt lsp explain"
+  comandi="compile check export inspect plot view decompile fmt lsp explain"
 
   # The command: the first word that is not a global option or its value.
   comando=""
@@ -33,12 +42,28 @@ _compattatore_cli() {
     esac
   done
 
-  case "$prev" in
+  # "--color=al" comes as the words "--color" "=" "al".
+  opzione=$prev
+  if [[ "$cur" == "=" ]]; then
+    cur=""
+  elif [[ "$prev" == "=" ]] && (( COMP_CWORD >= 2 )); then
+    opzione="${COMP_WORDS[COMP_CWORD-2]}"
+  fi
+
+  case "$opzione" in
     --lang) mapfile -t COMPREPLY < <(compgen -W "it en" -- "$cur"); return ;;
-    --route|--train) COMPREPLY=(); return ;;
+    --color) mapfile -t COMPREPLY < <(compgen -W "auto always never" -- "$cur"); return ;;
+    --input-encoding) mapfile -t COMPREPLY < <(compgen -W "utf-8 windows-1252" -- "$cur"); return ;;
+    -W)
+      mapfile -t COMPREPLY < <(compgen -W "$(_compattatore_cli_avvisi | sed 'p; s/^/no-/')" -- "$cur")
+      return ;;
+    --route|--train|--max-errors|--from|--to) COMPREPLY=(); return ;;
+    --sarif) mapfile -t COMPREPLY < <(compgen -f -- "$cur"); return ;;
     -o)
       if [[ "$comando" == plot ]]; then
         mapfile -t COMPREPLY < <(compgen -f -X '!*.svg' -- "$cur"; compgen -d -- "$cur")
+      elif [[ "$comando" == view ]]; then
+        mapfile -t COMPREPLY < <(compgen -f -X '!*.html' -- "$cur"; compgen -d -- "$cur")
       else
         mapfile -t COMPREPLY < <(compgen -d -- "$cur")
       fi
@@ -54,13 +79,23 @@ _compattatore_cli() {
     return
   fi
 
+  # A class joined to -W: -Worder, -Wno-order, -Werror.
+  if [[ "$cur" == -W* ]] && [[ " $(_compattatore_cli_opzioni "$comando") " == *" -W "* ]]; then
+    mapfile -t COMPREPLY < <(compgen -W "-W $(_compattatore_cli_avvisi | sed 'p; s/^/no-/' | sed 's/^/-W/')" -- "$cur")
+    return
+  fi
   if [[ "$cur" == -* ]]; then
     mapfile -t COMPREPLY < <(compgen -W "$(_compattatore_cli_opzioni "$comando")" -- "$cur")
     return
   fi
 
+  # The compiled files, in place of the descriptions.
+  for (( i = 1; i < COMP_CWORD; i++ )); do
+    [[ "${COMP_WORDS[i]}" == --from-files ]] && comando=inspect
+  done
+
   case "$comando" in
-    compile|check|plot|fmt)
+    compile|check|plot|view|fmt)
       mapfile -t COMPREPLY < <(compgen -f -X '!*.txt' -- "$cur"; compgen -d -- "$cur") ;;
     inspect|decompile)
       mapfile -t COMPREPLY < <(compgen -f -X '!*.dat' -- "$cur"; compgen -f -X '!*.sim' -- "$cur"; compgen -d -- "$cur") ;;
