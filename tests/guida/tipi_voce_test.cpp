@@ -261,7 +261,8 @@ TEST(Riferimenti, EveryKeywordTheReadersTestIsNamed) {
             codice.push_back((*it)[1].str());
         }
         for (const Lettore& l : lettori) {
-            for (const auto& [parola, esatta] : parole_del_lettore(leggi_file(sorgenti / l.file))) {
+            for (const auto& voce : parole_del_lettore(leggi_file(sorgenti / l.file))) {
+                const std::string& parola = voce.first;
                 const bool nominata = std::any_of(codice.begin(), codice.end(), [&](const std::string& c) {
                     return c.find(parola) != std::string::npos;
                 });
