@@ -74,7 +74,7 @@ private:
 int main(int argc, char** argv) {
     compattatore::installa_gestori_segnali();
 #ifdef SIGPIPE
-    std::signal(SIGPIPE, SIG_DFL);  // a parent may have left it ignored
+    static_cast<void>(std::signal(SIGPIPE, SIG_DFL));  // a parent may have left it ignored
 #endif
     UscitaDescrittore uscita(1), errori(2);
     std::ostream out(&uscita);

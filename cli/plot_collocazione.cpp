@@ -29,7 +29,7 @@ int Occupati::riga(double y) {
 bool Occupati::libero(const Riquadro& r) const {
     for (int i = colonna(r.x0); i <= colonna(r.x1); ++i) {
         for (int j = riga(r.y0); j <= riga(r.y1); ++j) {
-            for (const Riquadro& q : celle_[static_cast<std::size_t>(j * colonne + i)]) {
+            for (const Riquadro& q : celle_[indice(i, j)]) {
                 if (q.tocca(r)) return false;
             }
         }
@@ -39,7 +39,7 @@ bool Occupati::libero(const Riquadro& r) const {
 
 void Occupati::occupa(const Riquadro& r) {
     for (int i = colonna(r.x0); i <= colonna(r.x1); ++i) {
-        for (int j = riga(r.y0); j <= riga(r.y1); ++j) celle_[static_cast<std::size_t>(j * colonne + i)].push_back(r);
+        for (int j = riga(r.y0); j <= riga(r.y1); ++j) celle_[indice(i, j)].push_back(r);
     }
 }
 

@@ -33,7 +33,12 @@ private:
     static constexpr double lato_x = 48, lato_y = 24;  // px of a cell
     static constexpr double x_min = -400, y_min = -400;
     static constexpr int colonne = 48, righe = 80;     // to 1904 x 1520 px
-    std::vector<std::vector<Riquadro>> celle_ = std::vector<std::vector<Riquadro>>(colonne * righe);
+    std::vector<std::vector<Riquadro>> celle_ =
+        std::vector<std::vector<Riquadro>>(static_cast<std::size_t>(colonne) * static_cast<std::size_t>(righe));
+    // The cell of the grid at column i, row j (both already clamped to the grid).
+    std::size_t indice(int i, int j) const {
+        return static_cast<std::size_t>(j) * static_cast<std::size_t>(colonne) + static_cast<std::size_t>(i);
+    }
     static int colonna(double x);
     static int riga(double y);
 };

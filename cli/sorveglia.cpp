@@ -51,12 +51,14 @@ void un_giro(const Comando& c, const Argomenti& a, std::ostream& out, std::ostre
 int sorveglia(const Comando& c, const Argomenti& a, std::ostream& out, std::ostream& err) {
     std::vector<fs::path> file(a.posizionali.begin(), a.posizionali.end());
     std::vector<FirmaFile> prima;
+    prima.reserve(file.size());
     for (const fs::path& f : file) prima.push_back(firma_di(f));
     int giro = 1;
     un_giro(c, a, out, err, giro);
     Sorveglianza s(file);
     // A save between the first run and the start of the watch is not lost.
     std::vector<FirmaFile> dopo;
+    dopo.reserve(file.size());
     for (const fs::path& f : file) dopo.push_back(firma_di(f));
     if (dopo != prima) un_giro(c, a, out, err, ++giro);
     for (;;) {

@@ -109,7 +109,7 @@ std::vector<Riga> Analisi::progressive() {
     do {
         Scenario prova;
         for (int i = 0; i < 3; ++i) {
-            Voce& v = prova.voci[static_cast<std::size_t>(81 + i)];
+            Voce& v = prova.voci[std::size_t{81} + static_cast<std::size_t>(i)];
             const Voce& da = memo[static_cast<std::size_t>(ordine[static_cast<std::size_t>(i)])];
             v.inizio = da.inizio;
             v.fine = da.posizione == 1 ? static_cast<std::int32_t>(std::int64_t{da.fine} - 100) : da.fine;
@@ -123,7 +123,7 @@ std::vector<Riga> Analisi::progressive() {
         }
         bool uguale = true;
         for (int i = 0; i < 3; ++i) {
-            const Voce& a = prova.voci[static_cast<std::size_t>(81 + i)];
+            const Voce& a = prova.voci[std::size_t{81} + static_cast<std::size_t>(i)];
             const Voce& b = memo[static_cast<std::size_t>(i)];
             uguale = uguale && a.inizio == b.inizio && a.fine == b.fine && a.posizione == b.posizione;
         }

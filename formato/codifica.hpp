@@ -114,7 +114,7 @@ public:
     }
     std::int16_t intero() {
         const unsigned char* p = prendi(2);
-        return p == nullptr ? 0 : static_cast<std::int16_t>(leggi_16(p));
+        return p == nullptr ? std::int16_t{0} : static_cast<std::int16_t>(leggi_16(p));
     }
     std::int32_t lungo() {
         const unsigned char* p = prendi(4);

@@ -170,7 +170,7 @@ std::uint64_t inizio_elemento(Fonte& fonte, const Conteggio& conteggio, std::int
     const auto tappa = static_cast<std::size_t>(k / passo_tappe);
     if (tappa >= conteggio.tappe.size()) return fonte.dimensione();
     LettoreFonte c(fonte, conteggio.tappe[tappa]);
-    for (std::int64_t e = tappa * passo_tappe; e < k; ++e) c.salta(larghezza_valore(c.intero()));
+    for (std::int64_t e = static_cast<std::int64_t>(tappa) * passo_tappe; e < k; ++e) c.salta(larghezza_valore(c.intero()));
     return c.pos();
 }
 

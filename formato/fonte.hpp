@@ -65,7 +65,7 @@ public:
     }
     std::int16_t intero() {
         unsigned char b[2] = {};
-        return prendi(b, 2) ? static_cast<std::int16_t>(Lettore::leggi_16(b)) : 0;
+        return prendi(b, 2) ? static_cast<std::int16_t>(Lettore::leggi_16(b)) : std::int16_t{0};
     }
     double doppio() {
         unsigned char b[8] = {};

@@ -46,7 +46,8 @@ void aggiungi_avvisi(json& r, const Documento& d, const Registro& registro, cons
 
 std::string codice_u(char32_t c) {
     char b[16];
-    std::snprintf(b, sizeof b, "U+%04X", static_cast<unsigned>(c));
+    // Cannot truncate: at most 8 hex digits fit the buffer.
+    static_cast<void>(std::snprintf(b, sizeof b, "U+%04X", static_cast<unsigned>(c)));
     return b;
 }
 

@@ -83,7 +83,7 @@ std::string effetto_segnale(const Valori& x) {
                     std::to_string(x[3] * 10 + x[8]) + ", " + std::to_string(x[4] * 10 + x[9]) + " (side s x 10 + side d). ";
     r += "Approach marks";
     for (int n = 1; n <= 4; ++n) {
-        r += (n == 1 ? " " : ", ") + std::to_string((x[1] * 3 + x[6]) * 10 + n) + " on cell " + std::to_string(c - 2 * n);
+        r += (n == 1 ? " " : ", ") + std::to_string((x[1] * 3 + x[6]) * 10 + n) + " on cell " + std::to_string(c - std::int64_t{2} * n);
     }
     std::int64_t tempo = x[10];
     if (tempo >= 1 && tempo <= 100) tempo = 101;

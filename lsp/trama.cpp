@@ -71,7 +71,7 @@ std::optional<Pezzo> Trama::prossimo() {
     const std::size_t vuota = resto.find("\r\n\r\n");
     if (vuota == std::string_view::npos) {
         // A header part never gets this long: give up what is there.
-        if (resto.size() > 64 * 1024) {
+        if (resto.size() > std::size_t{64} * 1024) {
             inizio_ = dati_.size();
             return Pezzo{Pezzo::Genere::intestazione_guasta, "a header part without an end"};
         }
