@@ -23,7 +23,10 @@ void banner(Svg& s, const std::string& avviso) {
                      {"stroke", colore::avviso}});
     const std::size_t massimo = static_cast<std::size_t>(largo / 7.5);
     std::string t = avviso;
-    if (t.size() > massimo) t = t.substr(0, massimo - 3) + "...";
+    if (t.size() > massimo) {
+        t.resize(massimo > 3 ? massimo - 3 : 0);
+        t += "...";
+    }
     testo(s, margine_sx + 6, 52, t, {{"class", "label"}, {"font-size", "12"}, {"font-weight", "bold"}, {"fill", colore::avviso}});
     s.chiudi();
 }

@@ -119,10 +119,11 @@ int crea_anonimo(const fs::path& cartella) {
 // Gives the unnamed file d a temporary name; returns the name.
 fs::path dai_nome(int d, const fs::path& bersaglio, PostoTemporaneo& posto) {
     char sorgente[40];
-    std::snprintf(sorgente, sizeof sorgente, "/proc/self/fd/%d", d);
+    // Cannot truncate: a descriptor number has at most 10 digits.
+    static_cast<void>(std::snprintf(sorgente, sizeof sorgente, "/proc/self/fd/%d", d));
     int errore = 0;
     for (int i = 0; i < tentativi_nome; ++i) {
-        const fs::path nome = nome_temporaneo(bersaglio);
+        fs::path nome = nome_temporaneo(bersaglio);
         const SegnaliTrattenuti trattenuti;
         if (::linkat(AT_FDCWD, sorgente, AT_FDCWD, nome.c_str(), AT_SYMLINK_FOLLOW) == 0) {
             posto = registra_temporaneo(nome);

@@ -60,7 +60,7 @@ struct Sorveglianza::Stato {
     }
 };
 
-Sorveglianza::Sorveglianza(std::vector<fs::path> file, std::chrono::milliseconds quiete) : s_(std::make_unique<Stato>()) {
+Sorveglianza::Sorveglianza(const std::vector<fs::path>& file, std::chrono::milliseconds quiete) : s_(std::make_unique<Stato>()) {
     s_->quiete = quiete;
     s_->fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (s_->fd < 0) throw std::runtime_error("cannot watch the files: " + std::generic_category().message(errno));
@@ -108,10 +108,10 @@ struct Sorveglianza::Stato {
     std::chrono::milliseconds quiete{};
 };
 
-Sorveglianza::Sorveglianza(std::vector<fs::path> file, std::chrono::milliseconds quiete) : s_(std::make_unique<Stato>()) {
+Sorveglianza::Sorveglianza(const std::vector<fs::path>& file, std::chrono::milliseconds quiete) : s_(std::make_unique<Stato>()) {
     s_->quiete = quiete;
     for (const fs::path& f : file) s_->firme.push_back(firma_di(f));
-    s_->file = std::move(file);
+    s_->file = file;
 }
 
 Sorveglianza::~Sorveglianza() = default;

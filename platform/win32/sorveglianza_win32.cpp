@@ -45,7 +45,7 @@ struct Sorveglianza::Stato {
     }
 };
 
-Sorveglianza::Sorveglianza(std::vector<fs::path> file, std::chrono::milliseconds quiete) : s_(std::make_unique<Stato>()) {
+Sorveglianza::Sorveglianza(const std::vector<fs::path>& file, std::chrono::milliseconds quiete) : s_(std::make_unique<Stato>()) {
     s_->quiete = quiete;
     std::map<fs::path, bool> cartelle;
     for (const fs::path& f : file) {
@@ -61,7 +61,7 @@ Sorveglianza::Sorveglianza(std::vector<fs::path> file, std::chrono::milliseconds
         if (h == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot watch the folder " + c.string());
         s_->avvisi.push_back(h);
     }
-    s_->file = std::move(file);
+    s_->file = file;
 }
 
 Sorveglianza::~Sorveglianza() = default;

@@ -192,7 +192,11 @@ test('view: hovering a feature shows what it is and its file:line; the search fi
   await pagina.close();
 });
 
-test('plot and view of a 1,000,000 m line take at most 0.5 s each', () => {
+// The times are a property of the release build: an instrumented build
+// (sanitizers, coverage) measures and prints them but holds no limit.
+const misura_i_limiti = process.env.COMPATTATORE_STRUMENTATA !== '1';
+
+test('plot and view of a 1,000,000 m line take at most 0.5 s each', { skip: !misura_i_limiti && 'instrumented build' }, () => {
   assert.ok(tempi['plot lungo'] <= 0.5, `plot ${tempi['plot lungo']} s`);
   assert.ok(tempi['view lungo'] <= 0.5, `view ${tempi['view lungo']} s`);
 });
