@@ -4,6 +4,7 @@
 // description). The stop then takes the program's own road: al_caricamento
 // catches it, the Win32 shell shows " Errore n. 1250" in its message box and
 // the program ends with the stop's exit status, before any binary file.
+#include <vector>
 #include <exception>
 
 #include "describe/identita.hpp"
@@ -33,6 +34,8 @@ public:
         return reale_.leggi(nome);
     }
     void elimina(const std::string& nome) override { reale_.elimina(nome); }
+    void sostituisci_insieme(const std::vector<FileInsieme>& insieme) override { reale_.sostituisci_insieme(insieme); }
+    void verifica_nomi(const std::vector<std::string>& nomi) override { reale_.verifica_nomi(nomi); }
 
 private:
     Ambiente& reale_;
