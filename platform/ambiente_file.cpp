@@ -18,17 +18,14 @@
 #include <unistd.h>
 #endif
 
+#include "platform/guasto_file.hpp"
+
 namespace compattatore {
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string perche(int errore) { return std::generic_category().message(errore); }
-
-[[noreturn]] void fallisce(const std::string& cosa, const fs::path& p, int errore) {
-    throw std::runtime_error("cannot " + cosa + " " + p.string() + ": " + perche(errore));
-}
 
 // The size of an open file when it is a regular file.
 std::optional<std::uintmax_t> dimensione_file_regolare(std::FILE* f) {

@@ -9,6 +9,7 @@
 #include <set>
 #include <system_error>
 
+#include "platform/guasto_file.hpp"
 #include "platform/temporanei.hpp"
 
 #ifdef _WIN32
@@ -32,11 +33,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string perche(int errore) { return std::generic_category().message(errore); }
-
-[[noreturn]] void fallisce(const std::string& cosa, const fs::path& p, int errore) {
-    throw std::runtime_error("cannot " + cosa + " " + p.string() + ": " + perche(errore));
-}
 
 #ifdef _WIN32
 int chiudi(int d) { return ::_close(d); }
