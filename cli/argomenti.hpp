@@ -19,6 +19,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/messaggio.hpp"
+
 namespace compattatore::cli {
 
 struct Opzione {
@@ -43,9 +45,9 @@ struct Argomenti {
 
 // A usage error: printed as "compattatore-cli: WHAT" and a line that points
 // to the command's help (the general help when comando is empty).
-class ErroreUso : public std::runtime_error {
+class ErroreUso : public Errore {
 public:
-    ErroreUso(std::string comando, const std::string& cosa) : std::runtime_error(cosa), comando_(std::move(comando)) {}
+    ErroreUso(std::string comando, Messaggio cosa) : Errore(std::move(cosa)), comando_(std::move(comando)) {}
     const std::string& comando() const { return comando_; }
 
 private:

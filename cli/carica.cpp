@@ -61,11 +61,12 @@ void completa_campo(Diagnostica& d, std::string_view testo) {
 // table, so that the author sees which one is missing.
 void nomina_valori(Diagnostica& d) {
     if (d.stato == Stato::guasto_lettura ? d.note.empty() : d.stato != Stato::testo_dalla_riga_dopo) return;
-    if (d.messaggio.empty() || d.messaggio[0] != '"') return;
-    const std::size_t fine = d.messaggio.find('"', 1);
-    const std::size_t suo = d.messaggio.find("; its ");
+    const std::string m = d.messaggio.en();
+    if (m.empty() || m[0] != '"') return;
+    const std::size_t fine = m.find('"', 1);
+    const std::size_t suo = m.find("; its ");
     if (fine == std::string::npos || suo == std::string::npos) return;
-    const std::string parola = d.messaggio.substr(1, fine - 1);
+    const std::string parola = m.substr(1, fine - 1);
     const guida::TipoVoce* tipo = nullptr;
     if (d.sorgente == Sorgente::linea) {
         tipo = guida::tipo_per_parola(parola, guida::Parte::linea_elementi);
@@ -75,8 +76,8 @@ void nomina_valori(Diagnostica& d) {
     }
     if (tipo == nullptr || tipo->campi.empty()) return;
     std::size_t n = 0;
-    for (std::size_t i = suo + 6; i < d.messaggio.size() && d.messaggio[i] >= '0' && d.messaggio[i] <= '9'; ++i) {
-        n = n * 10 + static_cast<std::size_t>(d.messaggio[i] - '0');
+    for (std::size_t i = suo + 6; i < m.size() && m[i] >= '0' && m[i] <= '9'; ++i) {
+        n = n * 10 + static_cast<std::size_t>(m[i] - '0');
     }
     std::string nomi;
     for (const guida::Campo& c : tipo->campi) (nomi += nomi.empty() ? "" : ", ") += c.nome;

@@ -8,6 +8,7 @@
 #include "cli/sorveglia.hpp"
 #include "cli/rapporto.hpp"
 #include "cli/lingua.hpp"
+#include "cli/messaggi.hpp"
 
 #ifndef COMPATTATORE_VERSIONE
 #define COMPATTATORE_VERSIONE "0"
@@ -25,7 +26,7 @@ std::optional<std::string> lingua_globale(const std::vector<std::string>& a, std
         return a[0].substr(7);
     }
     if (a[0] != "--lang") return std::nullopt;
-    if (a.size() < 2) throw ErroreUso("", "--lang needs a value");
+    if (a.size() < 2) throw ErroreUso("", Messaggio(messaggi::uso_lingua_senza_valore));
     da = 2;
     return a[1];
 }
@@ -33,9 +34,9 @@ std::optional<std::string> lingua_globale(const std::vector<std::string>& a, std
 int esegui_comando(const std::vector<std::string>& tutti, std::ostream& out, std::ostream& err) {
     std::size_t da = 0;
     const std::optional<std::string> lingua = lingua_globale(tutti, da);
-    if (lingua && *lingua != "it" && *lingua != "en") throw ErroreUso("", "--lang takes it or en, not '" + *lingua + "'");
+    if (lingua && *lingua != "it" && *lingua != "en") throw ErroreUso("", Messaggio(messaggi::uso_lingua_sconosciuta, *lingua));
     const std::vector<std::string> a(tutti.begin() + static_cast<std::ptrdiff_t>(da), tutti.end());
-    if (a.empty()) throw ErroreUso("", "no command given");
+    if (a.empty()) throw ErroreUso("", Messaggio(messaggi::uso_nessun_comando));
     const std::string& nome = a[0];
     if (nome == "--help" || nome == "-h" || nome == "help") {
         out << aiuto_generale();
@@ -46,7 +47,7 @@ int esegui_comando(const std::vector<std::string>& tutti, std::ostream& out, std
         return esito_pulito;
     }
     const Comando* c = comando_di(nome);
-    if (c == nullptr) throw ErroreUso("", "unknown command " + nome);
+    if (c == nullptr) throw ErroreUso("", Messaggio(messaggi::uso_comando_sconosciuto, nome));
     Argomenti argomenti = analizza_argomenti(c->nome, c->opzioni, a, 1);
     if (lingua) argomenti.valori.try_emplace("--lang", *lingua);
     if (argomenti.aiuto) {
@@ -70,19 +71,39 @@ std::string nome_comando(const std::vector<std::string>& a) {
     return !a.empty() && comando_di(a[0]) != nullptr ? a[0] : "";
 }
 
+// The language of what a run says, errors included: the last valid --lang
+// among the words before "--", else the environment's.
+Lingua lingua_della_riga(const std::vector<std::string>& a) {
+    std::optional<Lingua> scelta;
+    for (std::size_t i = 0; i < a.size() && a[i] != "--"; ++i) {
+        std::string_view v;
+        if (a[i] == "--lang" && i + 1 < a.size()) v = a[i + 1];
+        else if (a[i].starts_with("--lang=")) v = std::string_view(a[i]).substr(7);
+        else continue;
+        if (v == "it") scelta = Lingua::it;
+        if (v == "en") scelta = Lingua::en;
+    }
+    return scelta.value_or(lingua_da_ambiente());
+}
+
 }  // namespace
 
 int esegui(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
     try {
         return esegui_comando(a, out, err);
     } catch (const ErroreUso& e) {
-        const std::string aiuto = e.comando().empty() ? "" : e.comando() + " ";
-        err << "compattatore-cli: " << e.what() << "\nTry 'compattatore-cli " << aiuto << "--help'.\n";
-        if (chiede_json(a)) stampa_json_errore(nome_comando(a), esito_uso, "usage", e.what(), out);
+        const Lingua l = lingua_della_riga(a);
+        std::string aiuto = "compattatore-cli ";
+        if (!e.comando().empty()) (aiuto += e.comando()) += ' ';
+        aiuto += "--help";
+        const std::string testo = e.messaggio().in(l);
+        err << "compattatore-cli: " << testo << '\n' << Messaggio(messaggi::uso_prova_aiuto, aiuto).in(l) << '\n';
+        if (chiede_json(a)) stampa_json_errore(nome_comando(a), esito_uso, "usage", testo, out);
         return esito_uso;
     } catch (const std::exception& e) {
-        err << "compattatore-cli: " << e.what() << '\n';
-        if (chiede_json(a)) stampa_json_errore(nome_comando(a), esito_uso, "file", e.what(), out);
+        const std::string testo = messaggio_di(e).in(lingua_della_riga(a));
+        err << "compattatore-cli: " << testo << '\n';
+        if (chiede_json(a)) stampa_json_errore(nome_comando(a), esito_uso, "file", testo, out);
         return esito_uso;
     }
 }

@@ -1,5 +1,7 @@
 #include "cli/lingua.hpp"
 
+#include "cli/messaggi.hpp"
+
 #include <cstdlib>
 #include <string>
 
@@ -49,7 +51,7 @@ Lingua lingua_scelta(std::string_view comando, const Argomenti& a) {
     if (!v) return lingua_da_ambiente();
     if (*v == "it") return Lingua::it;
     if (*v == "en") return Lingua::en;
-    throw ErroreUso(std::string(comando), "--lang takes it or en, not '" + *v + "'");
+    throw ErroreUso(std::string(comando), Messaggio(messaggi::uso_lingua_sconosciuta, *v));
 }
 
 }  // namespace compattatore::cli

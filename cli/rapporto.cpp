@@ -97,7 +97,7 @@ Json o_null(std::int32_t n) { return n == 0 ? Json(nullptr) : Json(n); }
 
 Json json_diagnostica(const Rapporto& r, const Diagnostica& d, bool dopo) {
     Json note = Json::array();
-    for (const std::string& n : d.note) note.push_back(utf8_da_1252(n));
+    for (const Messaggio& n : d.note) note.push_back(n.in(r.lingua));
     if (dopo) note.push_back(nota_successiva());
     Json j;
     j["file"] = file_di(r, d);
@@ -107,7 +107,7 @@ Json json_diagnostica(const Rapporto& r, const Diagnostica& d, bool dopo) {
     j["severity"] = gravita_testo(d);
     j["number"] = o_null(d.numero());
     j["class"] = std::string(nome(d.stato));
-    j["message"] = utf8_da_1252(d.messaggio);
+    j["message"] = d.messaggio.in(r.lingua);
     j["notes"] = note;
     j["position"] = d.posizione ? Json(*d.posizione) : Json(nullptr);
     j["cell"] = d.cella ? Json(*d.cella) : Json(nullptr);
@@ -165,7 +165,7 @@ bool colora(Colore c) {
 }
 
 std::string riga_diagnostica(const Rapporto& r, const Diagnostica& d) {
-    std::string s = luogo(r, d) + ": " + gravita_testo(d) + " " + identificativo(d) + ": " + utf8_da_1252(d.messaggio);
+    std::string s = luogo(r, d) + ": " + gravita_testo(d) + " " + identificativo(d) + ": " + d.messaggio.in(r.lingua);
     if (d.cella && d.posizione) {
         s += " (" + std::to_string(*d.posizione) + " m, cell " + std::to_string(*d.cella) + ")";
     } else if (d.cella) {
@@ -186,7 +186,7 @@ void stampa_testo(const Rapporto& r, std::ostream& err, bool colori) {
         const std::string resto = intera.substr(std::min(intera.size(), testa.size() + 1 + tipo.size()));
         err << tinta("1", testa) << ' ' << tinta(d.avviso() ? "1;35" : "1;31", tipo) << tinta("1", resto) << '\n';
         stampa_citazione(r, d, err, tinta);
-        for (const std::string& n : d.note) err << tinta("1;36", "note:") << ' ' << utf8_da_1252(n) << '\n';
+        for (const Messaggio& n : d.note) err << tinta("1;36", "note:") << ' ' << n.in(r.lingua) << '\n';
         if (r.successiva(i)) err << tinta("1;36", "note:") << ' ' << nota_successiva() << '\n';
     }
     if (r.altri_omessi) err << "compattatore-cli: further refusals not reported (--max-errors)\n";
@@ -257,8 +257,8 @@ void stampa_sarif(const Rapporto& r, std::ostream& out) {
             }
             fisico["region"] = regione;
         }
-        std::string testo = utf8_da_1252(d.messaggio);
-        for (const std::string& n : d.note) testo += "\nnote: " + utf8_da_1252(n);
+        std::string testo = d.messaggio.in(r.lingua);
+        for (const Messaggio& n : d.note) testo += "\nnote: " + n.in(r.lingua);
         if (r.successiva(i)) testo += "\nnote: " + nota_successiva();
         Json risultato;
         risultato["ruleId"] = std::string(nome(d.stato));

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "model/diagnostica.hpp"
+#include "model/messaggio.hpp"
 #include "model/stato.hpp"
 
 namespace compattatore::cli {
@@ -40,6 +41,7 @@ struct Rapporto {
     Stato arresto = Stato::nessuno;  // a numbered error stop of the compile, or none
     std::vector<std::string> file_scritti;
     bool rifiutato = false;          // a description was refused
+    Lingua lingua = Lingua::en;      // the language of the report's words
 
     bool successiva(std::size_t i) const { return i >= dopo_il_primo; }
 };

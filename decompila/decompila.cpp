@@ -541,7 +541,7 @@ Decompilato Analisi::esegui() {
     }
     for (const Diagnostica& d : prova.scenario.diagnostiche) {
         if (d.avviso()) continue;
-        problemi_.push_back("the texts are refused when compiled (status " + n(d.numero()) + "): " + d.messaggio);
+        problemi_.push_back("the texts are refused when compiled (status " + n(d.numero()) + "): " + d.messaggio.en());
     }
     if (prova.arresto != Stato::nessuno) {
         problemi_.push_back("the texts stop the compile with error " + n(numero(prova.arresto)));

@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
     const std::int32_t righe_linea = numero_righe(p.linea);
     const std::int32_t righe_treno = p.treno ? numero_righe(*p.treno) : 0;
     for (const Diagnostica& d : s.diagnostiche) {
-        verifica(!d.messaggio.empty(), "every problem is told in words");
+        verifica(!d.messaggio.vuoto(), "every problem is told in words");
         verifica(d.riga >= 0 && d.colonna >= 0, "places are not negative");
         verifica((d.riga == 0) == (d.colonna == 0), "a place has both a line and a column, or neither");
         verifica(d.sorgente != Sorgente::rifinitura, "reading records no finishing diagnostic");

@@ -5,16 +5,18 @@
 // docs/format.md), the editor's hover texts and inlay hints, and the tool's
 // explanations all take their words from here.
 //
-// Standard library only: the table describes the readers, it does not use
-// them.
+// The table describes the readers, it does not use them: it needs only the
+// languages of the model.
 #pragma once
 
 #include <string_view>
 #include <vector>
 
+#include "model/messaggio.hpp"
+
 namespace compattatore::guida {
 
-enum class Lingua { it, en };
+using compattatore::Lingua;
 
 // A short text in both languages.
 struct Testo {

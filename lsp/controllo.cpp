@@ -26,21 +26,21 @@ json diagnostica(json intervallo, int gravita, std::string messaggio, std::optio
 
 json inizio_documento() { return {{"start", {{"line", 0}, {"character", 0}}}, {"end", {{"line", 0}, {"character", 0}}}}; }
 
-json del_nucleo(const Documento& d, const Diagnostica& x, Codifica c) {
+json del_nucleo(const Documento& d, const Diagnostica& x, Codifica c, Lingua l) {
     json intervallo = x.riga > 0 ? intervallo_campo(d, x.riga, x.colonna, c) : inizio_documento();
-    json r = diagnostica(std::move(intervallo), x.avviso() ? avviso : errore, utf8_di(x.messaggio));
+    json r = diagnostica(std::move(intervallo), x.avviso() ? avviso : errore, x.messaggio.in(l));
     // A status by its number, a class of the checks by its name.
     if (x.numero() != 0) r["code"] = x.numero();
     else r["code"] = std::string(nome(x.stato));
-    for (const std::string& n : x.note) r["message"] = r["message"].get<std::string>() + "\n" + utf8_di(n);
+    for (const Messaggio& n : x.note) r["message"] = r["message"].get<std::string>() + "\n" + n.in(l);
     return r;
 }
 
 // The checks on meaning of the texts just compiled: the warnings of one description.
 void aggiungi_avvisi(json& r, const Documento& d, const Registro& registro, const Scenario& s, Sorgente sorgente,
-                     Codifica c) {
+                     Codifica c, Lingua l) {
     for (const Diagnostica& x : controlla(registro, s)) {
-        if (x.sorgente == sorgente) r.push_back(del_nucleo(d, x, c));
+        if (x.sorgente == sorgente) r.push_back(del_nucleo(d, x, c, l));
     }
 }
 
@@ -68,7 +68,7 @@ json intervallo_campo(const Documento& d, std::int64_t riga, std::int64_t colonn
             {"end", posizione_json(d, r, static_cast<std::int64_t>(a), c)}};
 }
 
-json diagnostiche(const Documento& d, const LineaDelTreno& linea, Codifica c) {
+json diagnostiche(const Documento& d, const LineaDelTreno& linea, Codifica c, Lingua l) {
     json r = json::array();
     for (const Intraducibile& x : d.testo.intraducibili) {
         json intervallo{{"start", posizione_json(d, x.riga, x.colonna, c)},
@@ -88,9 +88,9 @@ json diagnostiche(const Documento& d, const LineaDelTreno& linea, Codifica c) {
         Registro registro;
         compila(s, 1, Descrizioni{std::string_view(d.testo.byte), std::string_view()}, &registro);
         for (const Diagnostica& x : s.diagnostiche) {
-            if (x.sorgente == Sorgente::linea) r.push_back(del_nucleo(d, x, c));
+            if (x.sorgente == Sorgente::linea) r.push_back(del_nucleo(d, x, c, l));
         }
-        aggiungi_avvisi(r, d, registro, s, Sorgente::linea, c);
+        aggiungi_avvisi(r, d, registro, s, Sorgente::linea, c, l);
         return r;
     }
     if (!linea.testo) {
@@ -113,13 +113,13 @@ json diagnostiche(const Documento& d, const LineaDelTreno& linea, Codifica c) {
             if (x.riga > 0) ((dove += ':') += std::to_string(x.riga)).append(":").append(std::to_string(x.colonna));
             r.push_back(diagnostica(inizio_documento(), avviso,
                                     "the line description " + utf8_di(linea.nome) + dove + " is refused (" +
-                                        utf8_di(x.messaggio) + "): the train is not checked past it",
+                                        x.messaggio.in(l) + "): the train is not checked past it",
                                     x.numero()));
         } else {
-            r.push_back(del_nucleo(d, x, c));
+            r.push_back(del_nucleo(d, x, c, l));
         }
     }
-    aggiungi_avvisi(r, d, registro, s, Sorgente::treno, c);
+    aggiungi_avvisi(r, d, registro, s, Sorgente::treno, c, l);
     return r;
 }
 

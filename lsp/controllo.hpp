@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include "lsp/documento.hpp"
+#include "model/messaggio.hpp"
 
 namespace compattatore::lsp {
 
@@ -22,8 +23,8 @@ struct LineaDelTreno {
     std::optional<std::string_view> testo;  // Windows-1252; nullopt when neither open nor on disk
 };
 
-// The diagnostics array of a publishDiagnostics for d.
-nlohmann::json diagnostiche(const Documento& d, const LineaDelTreno& linea, Codifica c);
+// The diagnostics array of a publishDiagnostics for d, in the client's language.
+nlohmann::json diagnostiche(const Documento& d, const LineaDelTreno& linea, Codifica c, Lingua l);
 
 // The protocol range of the field that starts at 1-based line `riga` and
 // column `colonna` of the Windows-1252 text: to the next comma or line end.

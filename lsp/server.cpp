@@ -122,7 +122,7 @@ std::optional<std::filesystem::path> percorso_di_uri(std::string_view uri) {
     return std::filesystem::path(p);
 }
 
-Server::Server(LeggiFile leggi) : leggi_(std::move(leggi)) {}
+Server::Server(LeggiFile leggi, Lingua lingua) : leggi_(std::move(leggi)), lingua_(lingua) {}
 Server::~Server() = default;
 
 std::string Server::ricevi(std::string_view byte) {
@@ -240,6 +240,11 @@ void Server::gestisci(std::string_view corpo, std::string& uscita) {
                     if (e == "utf-8") codifica_ = Codifica::utf8;
                 }
             }
+            if (parametri.is_object() && parametri.contains("locale") && parametri["locale"].is_string()) {
+                const std::string locale = parametri["locale"].get<std::string>();
+                if (locale.starts_with("it")) lingua_ = Lingua::it;
+                else if (locale.starts_with("en")) lingua_ = Lingua::en;
+            }
             snippet_ = vero(cap, {"textDocument", "completion", "completionItem", "snippetSupport"});
             gerarchia_ = vero(cap, {"textDocument", "documentSymbol", "hierarchicalDocumentSymbolSupport"});
             rispondi(uscita, id, {{"capabilities", capacita(codifica_)}, {"serverInfo", {{"name", "compattatore-cli lsp"}}}});
@@ -319,7 +324,7 @@ void Server::controlla_in_attesa(std::string& uscita) {
                 if (!linea.testo && (da_disco = leggi_(p))) linea.testo = *da_disco;
             }
         }
-        json p{{"uri", uri}, {"diagnostics", diagnostiche(*d, linea, codifica_)}};
+        json p{{"uri", uri}, {"diagnostics", diagnostiche(*d, linea, codifica_, lingua_)}};
         p["version"] = d->versione;
         scrivi(uscita, {{"jsonrpc", "2.0"}, {"method", "textDocument/publishDiagnostics"}, {"params", std::move(p)}});
     }

@@ -19,6 +19,7 @@
 #include "lsp/campi.hpp"
 #include "lsp/testo.hpp"
 #include "lsp/trama.hpp"
+#include "model/messaggio.hpp"
 
 namespace compattatore::lsp {
 
@@ -32,7 +33,9 @@ struct Documento;
 
 class Server {
 public:
-    explicit Server(LeggiFile leggi = leggi_da_disco);
+    // lingua: the language of what the server says, until the client's
+    // initialize names its own locale ("it", "it-IT", "en-US" ...).
+    explicit Server(LeggiFile leggi = leggi_da_disco, Lingua lingua = Lingua::en);
     ~Server();
     Server(const Server&) = delete;
     Server& operator=(const Server&) = delete;
@@ -53,6 +56,7 @@ private:
     Trama trama_;
     std::map<std::string, std::unique_ptr<Documento>> documenti_;
     Codifica codifica_ = Codifica::utf16;
+    Lingua lingua_ = Lingua::en;
     bool iniziato_ = false;
     bool chiuso_ = false;
     bool terminato_ = false;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/luogo.hpp"
+#include "model/messaggio.hpp"
 #include "model/stato.hpp"
 
 namespace compattatore {
@@ -31,8 +32,8 @@ struct Diagnostica {
     std::int32_t riga = 0;     // 1-based line of the entry in its text; 0 = none
     std::int32_t colonna = 0;  // 1-based column (byte) of the field concerned
     std::int32_t colonna_fine = 0;  // 1-based column one past the field's last byte; 0 = unknown
-    std::string messaggio;     // what is wrong, in words
-    std::vector<std::string> note;  // extra lines, printed as "note: ...", such as "did you mean `pendenza`?"
+    Messaggio messaggio;       // what is wrong, in words
+    std::vector<Messaggio> note;  // extra lines, printed as "note: ...", such as "did you mean `pendenza`?"
 
     std::int32_t numero() const { return compattatore::numero(stato); }
     Gravita gravita() const { return compattatore::gravita(stato); }

@@ -34,7 +34,7 @@ const Voce& Scenario::voce(std::int64_t indice) const {
 }
 
 void Scenario::segnala(Stato stato, Sorgente sorgente, Luogo luogo, std::optional<std::int32_t> posizione,
-                       std::optional<std::int64_t> cella, std::string messaggio) {
+                       std::optional<std::int64_t> cella, Messaggio messaggio) {
     Diagnostica d;
     d.stato = stato;
     d.posizione = posizione;
@@ -49,7 +49,7 @@ void Scenario::segnala(Stato stato, Sorgente sorgente, Luogo luogo, std::optiona
 }
 
 void Scenario::annota(Stato stato, Sorgente sorgente, Luogo luogo, std::int32_t colonna_fine,
-                      std::string messaggio) {
+                      Messaggio messaggio) {
     Diagnostica d;
     d.stato = stato;
     d.sorgente = sorgente;

@@ -84,12 +84,12 @@ struct Scenario {
     // diagnostiche with the place of the text that caused it (Luogo{} for
     // none) and a sentence in words.
     void segnala(Stato stato, Sorgente sorgente, Luogo luogo, std::optional<std::int32_t> posizione,
-                 std::optional<std::int64_t> cella, std::string messaggio);
+                 std::optional<std::int64_t> cella, Messaggio messaggio);
 
     // Records a problem that the program's status does not carry (one of the
     // tool's own refusals): kept in diagnostiche only, codice_errore and
     // posizione_errore untouched, the build goes on as the program's does.
-    void annota(Stato stato, Sorgente sorgente, Luogo luogo, std::int32_t colonna_fine, std::string messaggio);
+    void annota(Stato stato, Sorgente sorgente, Luogo luogo, std::int32_t colonna_fine, Messaggio messaggio);
 };
 
 // Sizes the track for a line of `lunghezza` metres: lunghezza_estesa is the

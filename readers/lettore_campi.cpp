@@ -161,8 +161,9 @@ void controlla_lunghezza_testo(Scenario& s, Sorgente sorgente, const LettoreCamp
                                const char* cosa) {
     if (testo.size() <= nome_massimo) return;
     s.annota(Stato::testo_troppo_lungo, sorgente, campi.luogo(), campi.colonna_fine(),
-             std::string(cosa) + " of " + std::to_string(testo.size()) + " bytes: the entry file holds at most " +
-                 std::to_string(nome_massimo) + " bytes of text in an entry");
+             Messaggio::citato(std::string(cosa) + " of " + std::to_string(testo.size()) +
+                               " bytes: the entry file holds at most " + std::to_string(nome_massimo) +
+                               " bytes of text in an entry"));
 }
 
 std::string ordinale(std::int32_t n) {
@@ -178,7 +179,7 @@ void controlla_testo_sulla_riga(Scenario& s, Sorgente sorgente, const LettoreCam
     const std::int32_t n = campi.valori_letti();
     const std::int32_t k = campi.valori_sulla_riga();
     s.annota(Stato::testo_dalla_riga_dopo, sorgente, chiave, chiave.colonna + static_cast<std::int32_t>(parola.size()),
-             std::string(1, '"')
+             Messaggio::citato(std::string(1, '"')
                  .append(parola)
                  .append("\" on line ")
                  .append(std::to_string(chiave.riga))
@@ -191,7 +192,7 @@ void controlla_testo_sulla_riga(Scenario& s, Sorgente sorgente, const LettoreCam
                  .append(std::to_string(campi.luogo().riga))
                  .append(": `")
                  .append(campi.ultimo_campo())
-                 .append("`"));
+                 .append("`")));
 }
 
 bool contiene_esatto(std::string_view campo, std::string_view parola) {

@@ -43,7 +43,7 @@ std::string metri(std::int64_t p) { return std::to_string(p) + " m"; }
 
 void rifiuta(Scenario& s, Luogo luogo, Stato stato, std::optional<std::int32_t> posizione,
              std::optional<std::int64_t> cella, std::string messaggio) {
-    s.segnala(stato, Sorgente::linea, luogo, posizione, cella, std::move(messaggio));
+    s.segnala(stato, Sorgente::linea, luogo, posizione, cella, Messaggio::citato(messaggio));
 }
 
 bool intestazione(std::string_view campo) {

@@ -25,7 +25,7 @@ decompila   | decompila                      | output formato model
 driver      | driver                         | output testi driver_base
 platform    | platform                       | driver_base
 programma   | platform/*/main_*              | platform driver
-guida       | guida                          |
+guida       | guida                          | model
 lsp         | lsp                            | output guida decompila controlli formato model
 cli         | cli                            | platform driver lsp guida decompila controlli
 genera      | bench/genera_scenario.*        |

@@ -179,7 +179,7 @@ Tabelle leggi(const std::string& linea, const std::string& treno) {
 
 std::string testo_diagnostiche(const std::vector<Diagnostica>& d) {
     std::string t;
-    for (const Diagnostica& x : d) t += std::to_string(x.numero()) + " " + x.messaggio + "; ";
+    for (const Diagnostica& x : d) t += std::to_string(x.numero()) + " " + x.messaggio.en() + "; ";
     return t;
 }
 

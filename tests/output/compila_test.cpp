@@ -109,7 +109,7 @@ TEST(Compila, TrackNeverSizedStopsBeforeEverything) {
         EXPECT_NE(s.codice_errore, Stato::nessuno);
         EXPECT_NE(s.codice_errore, Stato::abbattimento_su_cella_occupata);
         ASSERT_FALSE(s.diagnostiche.empty());
-        EXPECT_FALSE(s.diagnostiche.back().messaggio.empty());
+        EXPECT_FALSE(s.diagnostiche.back().messaggio.vuoto());
         // Nothing after the reading ran: no marks, no codes.
         EXPECT_EQ(s.voce(85).dato_a, 0);
         EXPECT_EQ(s.voce(85).orario, 0);

@@ -70,7 +70,7 @@ void verifica(const Caso& c) {
         EXPECT_EQ(d.posizione, c.avvisi[i].cella * 50);
         EXPECT_EQ(d.sorgente, Sorgente::rifinitura);
         EXPECT_TRUE(d.avviso());
-        EXPECT_NE(d.messaggio.find(std::to_string(c.avvisi[i].cella)), std::string::npos) << d.messaggio;
+        EXPECT_NE(d.messaggio.en().find(std::to_string(c.avvisi[i].cella)), std::string::npos) << d.messaggio;
     }
     if (!c.avvisi.empty()) {
         EXPECT_EQ(s.codice_errore, c.avvisi.back().stato);

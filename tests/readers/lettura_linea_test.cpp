@@ -101,7 +101,7 @@ TEST(LetturaLinea, EveryStatusWithItsPositionAndCleanup) {
         EXPECT_EQ(d.posizione, c.posizione);
         EXPECT_EQ(p.s.posizione_errore, c.posizione.value_or(0));
         EXPECT_EQ((Luogo{d.riga, d.colonna}), c.luogo);
-        EXPECT_FALSE(d.messaggio.empty());
+        EXPECT_FALSE(d.messaggio.vuoto());
         // The line text is given up whenever it exists; the train text only
         // when the train half ran (or the step failed with 25).
         EXPECT_EQ(p.esito.elimina_linea, c.testo.has_value());

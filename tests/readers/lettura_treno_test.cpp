@@ -202,7 +202,7 @@ TEST(LetturaTreno, EveryStatusOfTheReaderWithItsPositionAndCompletion) {
         EXPECT_EQ(s.cella(1997).velocita_limite, c.completata ? 20 : 0);
         ASSERT_FALSE(s.diagnostiche.empty());
         EXPECT_EQ(s.diagnostiche.back().stato, c.codice);
-        EXPECT_FALSE(s.diagnostiche.back().messaggio.empty());
+        EXPECT_FALSE(s.diagnostiche.back().messaggio.vuoto());
     }
 }
 

@@ -76,7 +76,7 @@ TEST(TrenoCasuale, MutatedDescriptionsEndInADocumentedStatus) {
         }
         ASSERT_TRUE(documentati.count(s.codice_errore)) << numero(s.codice_errore) << " for\n" << testo;
         ASSERT_EQ(s.percorso.size(), 2001u);
-        for (const auto& d : s.diagnostiche) ASSERT_FALSE(d.messaggio.empty());
+        for (const auto& d : s.diagnostiche) ASSERT_FALSE(d.messaggio.vuoto());
     }
 }
 
