@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <map>
 #include <set>
 #include <span>
@@ -96,6 +97,7 @@ private:
 
     void raccogli() {
         const std::vector<CampoLetto>& c = r_.campi;
+        voci_.reserve(c.size() / 4);
         for (std::size_t i = 0; i < c.size(); ++i) {
             if (c[i].ruolo != Ruolo::chiave || c[i].genere == Genere::nessuno) continue;
             std::size_t n = 0;
@@ -224,6 +226,14 @@ private:
     // from its own: "indicatori_vmx" is a speed board all the same.
     void quasi(const CampoLetto& k) {
         const std::string_view t = senza_blanchi(k.testo);
+        // A keyword spelt right, the usual case, is its own nearest; a
+        // long line spells one kind the same way entry after entry.
+        if (t == giusta_ && k.sorgente == sorgente_giusta_) return;
+        if (parola_esatta(t, k.sorgente)) {
+            giusta_ = t;
+            sorgente_giusta_ = k.sorgente;
+            return;
+        }
         // The same spelling is looked at once: a long line repeats a few.
         if (!grafie_.insert(t).second) return;
         const std::optional<std::string_view> p = parola_vicina(t, k.sorgente);
@@ -432,12 +442,32 @@ private:
     std::vector<Voce_> voci_;
     std::map<Genere, const CampoLetto*> visti_;
     std::set<std::string_view> grafie_;
+    std::string_view giusta_;  // the last keyword field found spelt right
+    Sorgente sorgente_giusta_ = Sorgente::linea;
     std::vector<Diagnostica> fuori_;
 };
 
 }  // namespace
 
 std::vector<Diagnostica> controlla(const Registro& r, const Scenario& s) { return Controllo(r, s).esegui(); }
+
+namespace {
+
+// The first byte at or after i that is not ASCII (t.size() when none), eight
+// bytes at a time.
+std::size_t fine_ascii(std::string_view t, std::size_t i) {
+    constexpr std::uint64_t alti = 0x8080808080808080ULL;
+    while (t.size() - i >= 8) {
+        std::uint64_t otto;
+        std::memcpy(&otto, t.data() + i, 8);
+        if ((otto & alti) != 0) break;
+        i += 8;
+    }
+    while (i < t.size() && static_cast<unsigned char>(t[i]) < 0x80) ++i;
+    return i;
+}
+
+}  // namespace
 
 std::vector<Diagnostica> controlla_codifica(std::string_view t, Sorgente sorgente) {
     std::vector<Diagnostica> r;
@@ -464,7 +494,7 @@ std::vector<Diagnostica> controlla_codifica(std::string_view t, Sorgente sorgent
     std::size_t contate = i;  // the lines are counted up to here
     while (i < t.size()) {
         // Plain ASCII text has nothing to say: on to the next high byte.
-        while (i < t.size() && static_cast<unsigned char>(t[i]) < 0x80) ++i;
+        i = fine_ascii(t, i);
         if (i >= t.size()) break;
         for (; contate < i; ++contate) {
             const char x = t[contate];

@@ -45,5 +45,8 @@ std::optional<Stato> classe_di(std::string_view nome);
 // The keyword a near-miss was probably meant to be: the closest known one by
 // edit distance (letters swapped count once), when it is a small edit away.
 std::optional<std::string_view> parola_vicina(std::string_view campo, Sorgente sorgente);
+// Whether campo is a keyword of its description exactly as listed there (lower
+// case), with any number after it: then parola_vicina gives that keyword.
+bool parola_esatta(std::string_view campo, Sorgente sorgente);
 
 }  // namespace compattatore

@@ -47,6 +47,15 @@ std::size_t distanza(std::string_view a, std::string_view b) {
 
 }  // namespace
 
+bool parola_esatta(std::string_view campo, Sorgente sorgente) {
+    while (!campo.empty() && (campo.back() == ' ' || campo.back() == '\t' || (campo.back() >= '0' && campo.back() <= '9'))) {
+        campo.remove_suffix(1);
+    }
+    const auto& parole = sorgente == Sorgente::treno ? std::span<const std::string_view>(parole_treno)
+                                                     : std::span<const std::string_view>(parole_linea);
+    return std::find(parole.begin(), parole.end(), campo) != parole.end();
+}
+
 std::optional<std::string_view> parola_vicina(std::string_view campo, Sorgente sorgente) {
     std::string c;
     for (const char x : campo) c += minuscola(x);

@@ -124,17 +124,18 @@ std::int32_t LettoreCampi::campo_numero_tra(std::int32_t minimo, std::int32_t ma
     return v;
 }
 
+// Called for every field of a checked reading: built in place, with the
+// bounds the callers hold (inizio <= fine <= the text's size).
 void LettoreCampi::registra(std::size_t inizio, std::size_t fine, bool numero, std::int32_t valore) {
-    CampoLetto c;
-    c.sorgente = registro_->sorgente;
-    c.parte = registro_->parte;
-    c.numero = numero;
-    c.riga = ultimo_.riga;
-    c.colonna = ultimo_.colonna;
-    c.colonna_fine = ultimo_.colonna + static_cast<std::int32_t>(fine - inizio);
-    c.valore = valore;
-    c.testo = testo_.substr(inizio, fine - inizio);
-    registro_->aggiungi(c);
+    Registro& r = *registro_;
+    r.campi.push_back(CampoLetto{.sorgente = r.sorgente,
+                                 .parte = r.parte,
+                                 .numero = numero,
+                                 .riga = ultimo_.riga,
+                                 .colonna = ultimo_.colonna,
+                                 .colonna_fine = ultimo_.colonna + static_cast<std::int32_t>(fine - inizio),
+                                 .valore = valore,
+                                 .testo = std::string_view(testo_.data() + inizio, fine - inizio)});
 }
 
 void LettoreCampi::segna_ruolo(Ruolo r) {

@@ -54,6 +54,9 @@ EsitoLettura memorizza_dati(Scenario& s, const Descrizioni& d, Registro* registr
     if (registro) {
         registro->sorgente = Sorgente::linea;
         registro->parte = Parte::prima;
+        // A field takes about seven bytes of a description, its comma included.
+        const std::size_t byte = d.linea->size() + (d.treno ? d.treno->size() : 0);
+        registro->campi.reserve(registro->campi.size() + byte / 6);
         linea.ascolta(registro);
     }
     std::optional<LettoreCampi> treno;
