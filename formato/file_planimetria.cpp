@@ -78,24 +78,39 @@ struct Elemento {
     std::uint64_t offset = 0;
 };
 
-Elemento leggi_elemento(LettoreFonte& c) {
+// An element that is not whole in the window: byte by byte, with every check
+// of the cursor. Kept out of line, so that the common case stays small.
+[[gnu::noinline]] Elemento leggi_elemento_lento(LettoreFonte& c) {
     Elemento e;
     e.offset = c.pos();
-    // The common case: the largest element is whole in the window.
-    if (const unsigned char* p = c.vista(byte_elemento_doppio)) {
-        e.tag = static_cast<std::int16_t>(Lettore::leggi_16(p));
-        if (e.tag == tag_intero) e.intero = static_cast<std::int16_t>(Lettore::leggi_16(p + byte_tag));
-        if (e.tag == tag_doppio) {
-            const std::uint64_t u = Lettore::leggi_64(p + byte_tag);
-            std::memcpy(&e.doppio, &u, sizeof u);
-        }
-        const std::size_t w = larghezza_valore(e.tag);
-        c.salta(byte_tag + (w == static_cast<std::size_t>(-1) ? 0 : w));
-        return e;
-    }
     e.tag = c.intero();
     if (e.tag == tag_intero) e.intero = c.intero();
     if (e.tag == tag_doppio) e.doppio = c.doppio();
+    return e;
+}
+
+inline Elemento leggi_elemento(LettoreFonte& c) {
+    // The common case: the largest element is whole in the window.
+    const unsigned char* p = c.vista(byte_elemento_doppio);
+    if (p == nullptr) return leggi_elemento_lento(c);
+    Elemento e;
+    e.offset = c.pos();
+    e.tag = static_cast<std::int16_t>(Lettore::leggi_16(p));
+    std::size_t w = 0;
+    switch (e.tag) {
+        case tag_doppio: {
+            const std::uint64_t u = Lettore::leggi_64(p + byte_tag);
+            std::memcpy(&e.doppio, &u, sizeof u);
+            w = 8;
+            break;
+        }
+        case tag_intero:
+            e.intero = static_cast<std::int16_t>(Lettore::leggi_16(p + byte_tag));
+            w = 2;
+            break;
+        default: w = 0; break;  // Empty, or a tag the first pass refused
+    }
+    c.salta(byte_tag + w);
     return e;
 }
 
@@ -132,12 +147,21 @@ std::variant<Conteggio, ErroreDecodifica> conta_elementi(Fonte& fonte) {
     LettoreFonte c(fonte);
     while (c.restanti() > 0) {
         // The common case: whole elements of known tags, a window at a time.
-        while (const unsigned char* p = c.vista(byte_elemento_doppio)) {
-            const std::size_t w = larghezza_valore(static_cast<std::int16_t>(Lettore::leggi_16(p)));
-            if (w == static_cast<std::size_t>(-1)) break;
-            if (r.elementi % passo_tappe == 0) r.tappe.push_back(c.pos());
-            c.salta(byte_tag + w);
-            ++r.elementi;
+        for (bool avanti = true; avanti;) {
+            const std::span<const unsigned char> f = c.vista_finestra(byte_elemento_doppio);
+            if (f.empty()) break;
+            std::size_t i = 0;
+            while (i + byte_elemento_doppio <= f.size()) {
+                const std::size_t w = larghezza_valore(static_cast<std::int16_t>(Lettore::leggi_16(f.data() + i)));
+                if (w == static_cast<std::size_t>(-1)) {
+                    avanti = false;
+                    break;
+                }
+                if (r.elementi % passo_tappe == 0) r.tappe.push_back(c.pos() + i);
+                i += byte_tag + w;
+                ++r.elementi;
+            }
+            c.salta(i);
         }
         if (c.restanti() == 0) break;
         // The last few bytes, or an unknown tag: one element with every check.

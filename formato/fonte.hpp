@@ -14,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <string_view>
 
 #include "formato/codifica.hpp"
@@ -91,6 +92,14 @@ public:
         if (pos_ < inizio_ || pos_ + n > inizio_ + pieni_) carica();
         if (pos_ + n > inizio_ + pieni_) return nullptr;
         return reinterpret_cast<const unsigned char*>(buffer_.data()) + (pos_ - inizio_);
+    }
+
+    // Every byte from pos() to the end of the window, reloading it first when
+    // fewer than n are there; empty when fewer than n remain or could be read.
+    std::span<const unsigned char> vista_finestra(std::size_t n) {
+        const unsigned char* p = vista(n);
+        if (p == nullptr) return {};
+        return {p, static_cast<std::size_t>(inizio_ + pieni_ - pos_)};
     }
 
 private:
