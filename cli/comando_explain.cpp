@@ -18,7 +18,7 @@ namespace compattatore::cli {
 namespace {
 
 constexpr Opzione opzioni_explain[] = {
-    {"--list", "", "", "list every status and class"},
+    {"--list", "", "", messaggi::aiuto_opz_elenco},
     opzione_lingua,
 };
 
@@ -144,17 +144,17 @@ void elenca(std::ostream& out, Lingua l) {
 int esegui_explain(const Argomenti& a, std::ostream& out, std::ostream&) {
     const Lingua l = lingua_scelta("explain", a);
     if (a.ha("--list")) {
-        if (!a.posizionali.empty()) throw ErroreUso("explain", "explain --list takes no STATUS");
+        if (!a.posizionali.empty()) throw ErroreUso("explain", Messaggio(messaggi::uso_explain_lista));
         elenca(out, l);
         return esito_pulito;
     }
-    if (a.posizionali.size() != 1) throw ErroreUso("explain", "explain needs one STATUS number or CLASS name");
+    if (a.posizionali.size() != 1) throw ErroreUso("explain", Messaggio(messaggi::uso_explain_uno));
     const VoceCatalogo* v = voce_di(a.posizionali[0]);
     if (v == nullptr) {
-        throw ErroreUso("explain", "no status or class '" + a.posizionali[0] + "' (explain --list shows them)");
+        throw ErroreUso("explain", Messaggio(messaggi::uso_explain_ignoto, a.posizionali[0]));
     }
     const guida::Spiegazione* s = guida::spiegazione(v->nome);
-    if (s == nullptr) throw ErroreUso("explain", "no explanation of " + std::string(v->nome) + " yet");
+    if (s == nullptr) throw ErroreUso("explain", Messaggio(messaggi::uso_explain_manca, v->nome));
     spiega(out, *v, *s, l);
     return esito_pulito;
 }
@@ -164,17 +164,10 @@ int esegui_explain(const Argomenti& a, std::ostream& out, std::ostream&) {
 const Comando comando_explain{
     "explain",
     "explain STATUS",
-    "explain a status number or diagnostic class",
+    messaggi::aiuto_explain_sintesi,
     opzioni_explain,
-    "Usage: compattatore-cli explain STATUS [--lang it|en]\n"
-    "       compattatore-cli explain --list [--lang it|en]\n"
-    "\n"
-    "Explains a status number (16) or a diagnostic class (signal_cell_taken), as\n"
-    "the reports of compile and check name them: what it means, two small\n"
-    "descriptions that produce it, and how to fix it.\n",
-    "Without --lang the language comes from LC_ALL, LC_MESSAGES or LANG (on\n"
-    "Windows, when none is set, from the user's interface language); the default\n"
-    "is English.\n",
+    messaggi::aiuto_explain_testa,
+    messaggi::aiuto_coda_lingua,
     esegui_explain,
 };
 
