@@ -1,5 +1,7 @@
 #include "cli/argomenti.hpp"
 
+#include "cli/messaggi.hpp"
+
 namespace compattatore::cli {
 
 namespace {
@@ -55,10 +57,10 @@ Argomenti analizza_argomenti(std::string_view comando, std::span<const Opzione> 
             r.elenchi[k].push_back(x.substr(2));
             continue;
         }
-        if (o == nullptr) throw ErroreUso(std::string(comando), "unknown option " + parola);
+        if (o == nullptr) throw ErroreUso(std::string(comando), Messaggio(messaggi::uso_opzione_sconosciuta, parola));
         const std::string k(chiave(*o));
         if (o->valore.empty()) {
-            if (uguale != std::string::npos) throw ErroreUso(std::string(comando), parola + " takes no value");
+            if (uguale != std::string::npos) throw ErroreUso(std::string(comando), Messaggio(messaggi::uso_opzione_senza_valore, parola));
             r.flag.insert(k);
             continue;
         }
@@ -67,14 +69,14 @@ Argomenti analizza_argomenti(std::string_view comando, std::span<const Opzione> 
         } else if (i + 1 < a.size()) {
             r.valori[k] = a[++i];
         } else {
-            throw ErroreUso(std::string(comando), parola + " needs a value");
+            throw ErroreUso(std::string(comando), Messaggio(messaggi::uso_opzione_vuole_valore, parola));
         }
         r.elenchi[k].push_back(r.valori[k]);
     }
     return r;
 }
 
-std::string aiuto_opzioni(std::span<const Opzione> opzioni) {
+std::string aiuto_opzioni(std::span<const Opzione> opzioni, Lingua l) {
     std::string r;
     for (const Opzione& o : opzioni) {
         std::string forma(o.breve.empty() ? o.nome : o.breve);
@@ -82,7 +84,7 @@ std::string aiuto_opzioni(std::span<const Opzione> opzioni) {
         if (!o.valore.empty()) (forma += ' ') += o.valore;
         r += "  " + forma;
         r += std::string(forma.size() < colonna_aiuto ? colonna_aiuto - forma.size() : 1, ' ');
-        for (const char c : o.aiuto) {
+        for (const char c : o.aiuto.in(l)) {
             r += c;
             if (c == '\n') r += std::string(2 + colonna_aiuto, ' ');
         }

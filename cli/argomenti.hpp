@@ -27,7 +27,7 @@ struct Opzione {
     std::string_view nome;         // "--route"
     std::string_view breve;        // "-o", or empty
     std::string_view valore;       // the value's name in the help ("NAME"); empty for a flag
-    std::string_view aiuto;        // the help text; "\n" starts an indented line
+    Modello aiuto;                 // the help text; "\n" starts an indented line
 };
 
 // What the parser found, keyed by the option's long name (its short form
@@ -60,7 +60,7 @@ Argomenti analizza_argomenti(std::string_view comando, std::span<const Opzione> 
                              const std::vector<std::string>& a, std::size_t da);
 
 // The options section of a command's help: one line per option, the text in
-// one column.
-std::string aiuto_opzioni(std::span<const Opzione> opzioni);
+// one column, in the language l.
+std::string aiuto_opzioni(std::span<const Opzione> opzioni, Lingua l);
 
 }  // namespace compattatore::cli

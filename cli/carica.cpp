@@ -9,6 +9,8 @@
 #include <utility>
 
 #include "cli/file_scenario.hpp"
+#include "cli/lingua.hpp"
+#include "cli/messaggi.hpp"
 #include "controlli/codifica.hpp"
 #include "cli/significato.hpp"
 #include "guida/tipi_voce.hpp"
@@ -20,8 +22,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-[[noreturn]] void illeggibile(const fs::path& p, const std::string& perche) {
-    throw FileIllegibile("cannot read " + p.string() + ": " + perche);
+[[noreturn]] void illeggibile(const fs::path& p, Messaggio perche) {
+    throw FileIllegibile(Messaggio(messaggi::cli_illeggibile, p.string(), std::move(perche)));
 }
 
 std::int32_t massimo_errori(std::string_view comando, const Argomenti& a) {
@@ -30,7 +32,7 @@ std::int32_t massimo_errori(std::string_view comando, const Argomenti& a) {
     std::int32_t n = 0;
     const auto [fine, errore] = std::from_chars(v->data(), v->data() + v->size(), n);
     if (errore != std::errc{} || fine != v->data() + v->size() || n < 1) {
-        throw ErroreUso(std::string(comando), "--max-errors takes a whole number from 1, not \"" + *v + "\"");
+        throw ErroreUso(std::string(comando), Messaggio(messaggi::uso_max_errori, *v));
     }
     return n;
 }
@@ -81,13 +83,12 @@ void nomina_valori(Diagnostica& d) {
     }
     std::string nomi;
     for (const guida::Campo& c : tipo->campi) (nomi += nomi.empty() ? "" : ", ") += c.nome;
-    std::string nota(1, '"');
-    nota.append(tipo->parola_chiave).append("\" takes ").append(std::to_string(tipo->campi.size()));
-    nota.append(" values: ").append(nomi);
-    if (n >= 1 && n <= tipo->campi.size()) {
-        nota.append("; the one taken from the next line is `").append(tipo->campi[n - 1].nome).append("`");
-    }
-    d.note.insert(d.note.begin(), nota);
+    const Messaggio parola_chiave = Messaggio::citato(tipo->parola_chiave);
+    const std::size_t valori = tipo->campi.size();
+    d.note.insert(d.note.begin(),
+                  n >= 1 && n <= valori
+                      ? Messaggio(messaggi::cli_nota_valori_dopo, parola_chiave, valori, nomi, tipo->campi[n - 1].nome)
+                      : Messaggio(messaggi::cli_nota_valori, parola_chiave, valori, nomi));
 }
 
 // Line n (1-based) of a text emptied, its line end kept, so that every other
@@ -174,10 +175,10 @@ void verifica_ingresso(const fs::path& p) {
     const fs::file_status st = fs::status(p, ec);
     switch (st.type()) {
         case fs::file_type::regular: return;
-        case fs::file_type::not_found: illeggibile(p, "no such file");
-        case fs::file_type::directory: illeggibile(p, "it is a folder");
-        case fs::file_type::none: illeggibile(p, ec.message());  // the status itself failed
-        default: illeggibile(p, "it is not a regular file");
+        case fs::file_type::not_found: illeggibile(p, Messaggio(messaggi::cli_nessun_file));
+        case fs::file_type::directory: illeggibile(p, Messaggio(messaggi::cli_e_cartella));
+        case fs::file_type::none: illeggibile(p, Messaggio::letterale(ec.message()));  // the status itself failed
+        default: illeggibile(p, Messaggio(messaggi::cli_non_regolare));
     }
 }
 
@@ -187,10 +188,10 @@ std::string leggi_ingresso(const fs::path& p, std::uintmax_t massimo) {
     try {
         byte = leggi_file(p, massimo);
     } catch (const std::runtime_error& e) {
-        throw FileIllegibile(e.what());  // "cannot read P: ..." already
+        throw FileIllegibile(messaggio_di(e));  // "cannot read P: ..." already
     }
     // Gone or replaced since it was checked.
-    if (!byte) illeggibile(p, "it is no longer a regular file");
+    if (!byte) illeggibile(p, Messaggio(messaggi::cli_non_piu_regolare));
     return std::move(*byte);
 }
 
@@ -198,8 +199,7 @@ void verifica_non_ingresso(const fs::path& p, const std::vector<fs::path>& ingre
     for (const fs::path& i : ingressi) {
         std::error_code ec;
         if (fs::equivalent(p, i, ec)) {
-            throw std::runtime_error("cannot write " + p.string() + ": it is the input " + i.string() +
-                                     ", which would be replaced");
+            throw Errore(Messaggio(messaggi::cli_uscita_e_ingresso, p.string(), i.string()));
         }
     }
 }
@@ -207,10 +207,10 @@ void verifica_non_ingresso(const fs::path& p, const std::vector<fs::path>& ingre
 void crea_cartella_uscita(const fs::path& p) {
     std::error_code ec;
     if (fs::exists(p, ec) && !fs::is_directory(p, ec)) {
-        throw std::runtime_error("cannot write into " + p.string() + ": it is not a folder");
+        throw Errore(Messaggio(messaggi::cli_non_cartella, p.string()));
     }
     fs::create_directories(p, ec);
-    if (ec) throw std::runtime_error("cannot create " + p.string() + ": " + ec.message());
+    if (ec) throw Errore(Messaggio(messaggi::cli_non_crea, p.string(), ec.message()));
 }
 
 Identita identita_di(std::string_view comando, const Argomenti& a, const fs::path& linea, const fs::path& treno) {
@@ -221,22 +221,20 @@ Identita identita_di(std::string_view comando, const Argomenti& a, const fs::pat
     } else if (auto q = percorso_da_linea(linea.filename().string())) {
         id.nome_percorso = *q;
     } else {
-        throw ErroreUso(c, "cannot tell the route name from " + linea.string() +
-                               " (not named ROUTE_linea.txt): give --route");
+        throw ErroreUso(c, Messaggio(messaggi::uso_percorso_ignoto, linea.string()));
     }
     if (auto perche = nome_non_valido(id.nome_percorso)) {
-        throw ErroreUso(c, "the route name \"" + id.nome_percorso + "\" cannot name a file: " + *perche);
+        throw ErroreUso(c, Messaggio(messaggi::uso_nome_percorso_non_valido, id.nome_percorso, *perche));
     }
     if (auto t = a.valore(opzione_treno.nome)) {
         id.numero_treno = *t;
     } else if (auto u = treno_da_descrizione(treno.filename().string(), id.nome_percorso)) {
         id.numero_treno = *u;
     } else {
-        throw ErroreUso(c, "cannot tell the train number from " + treno.string() + " (not named " +
-                               id.nome_percorso + "_NUMBER-.txt): give --train");
+        throw ErroreUso(c, Messaggio(messaggi::uso_treno_ignoto, treno.string(), id.nome_percorso));
     }
     if (auto perche = nome_non_valido(id.numero_treno)) {
-        throw ErroreUso(c, "the train number \"" + id.numero_treno + "\" cannot name a file: " + *perche);
+        throw ErroreUso(c, Messaggio(messaggi::uso_nome_treno_non_valido, id.numero_treno, *perche));
     }
     return id;
 }
@@ -258,7 +256,7 @@ SceltaAvvisi scelta_avvisi(std::string_view comando, const Argomenti& a) {
         const bool spento = v.starts_with("no-");
         const std::string nome = spento ? v.substr(3) : v;
         const std::optional<Stato> classe = classe_di(nome);
-        if (!classe) throw ErroreUso(std::string(comando), "unknown warning class \"" + nome + "\"");
+        if (!classe) throw ErroreUso(std::string(comando), Messaggio(messaggi::uso_classe_avviso, nome));
         if (spento) {
             s.spenti.insert(*classe);
             s.accesi.erase(*classe);
@@ -278,7 +276,7 @@ bool converti(std::string_view comando, const Argomenti& a, std::string& linea, 
     const std::optional<std::string> codifica = a.valore(opzione_codifica.nome);
     if (!codifica || *codifica == "windows-1252") return true;
     if (*codifica != "utf-8") {
-        throw ErroreUso(std::string(comando), "unknown input encoding \"" + *codifica + "\" (utf-8 or windows-1252)");
+        throw ErroreUso(std::string(comando), Messaggio(messaggi::uso_codifica, *codifica));
     }
     bool riuscita = true;
     for (auto [testo, sorgente] : {std::pair{&linea, Sorgente::linea}, std::pair{&treno, Sorgente::treno}}) {
@@ -315,6 +313,7 @@ Compilazione carica_descrizioni(std::string_view comando, const Argomenti& a, in
 
     Compilazione c;
     Rapporto& r = c.rapporto;
+    r.lingua = lingua_scelta(comando, a);
     r.percorso_linea = a.posizionali[0];
     r.percorso_treno = a.posizionali[1];
     const bool utf8 = a.valore(opzione_codifica.nome).has_value();

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "cli/argomenti.hpp"
+#include "cli/messaggi.hpp"
 #include "formato/nomi_file.hpp"
 #include "cli/rapporto.hpp"
 #include "controlli/controlli.hpp"
@@ -36,24 +37,17 @@ inline constexpr std::uintmax_t massimo_descrizione = std::uintmax_t{32} * 1024 
 
 // The options that name the identity, for the tables of the commands that
 // load descriptions.
-inline constexpr Opzione opzione_percorso{"--route", "", "NAME", "the route name"};
-inline constexpr Opzione opzione_treno{"--train", "", "NUMBER", "the train number"};
+inline constexpr Opzione opzione_percorso{"--route", "", "NAME", messaggi::aiuto_opz_percorso};
+inline constexpr Opzione opzione_treno{"--train", "", "NUMBER", messaggi::aiuto_opz_treno};
 
 // The options of the checks on meaning, for the same tables.
-inline constexpr Opzione opzione_avvisi{"", "-W", "CLASS",
-                                        "warn of CLASS; -Wno-CLASS: do not; -Werror: a warning refuses\n"
-                                        "the scenario (exit 1, no file written)"};
-inline constexpr Opzione opzione_senza_avvisi{"", "-w", "", "no warnings"};
-inline constexpr Opzione opzione_codifica{"--input-encoding", "", "ENC",
-                                          "utf-8: the descriptions are UTF-8, read as Windows-1252\n"
-                                          "(default: windows-1252)"};
+inline constexpr Opzione opzione_avvisi{"", "-W", "CLASS", messaggi::aiuto_opz_avvisi};
+inline constexpr Opzione opzione_senza_avvisi{"", "-w", "", messaggi::aiuto_opz_senza_avvisi};
+inline constexpr Opzione opzione_codifica{"--input-encoding", "", "ENC", messaggi::aiuto_opz_codifica};
 // The options of the report, for the commands that compile descriptions.
-inline constexpr Opzione opzione_max_errori{"--max-errors", "", "N",
-                                             "report at most N refusals (default 20; each after the\nfirst is found by "
-                                             "reading again without the refused entries)"};
-inline constexpr Opzione opzione_colore{"--color", "", "WHEN",
-                                        "colour the report: auto (on a terminal, unless NO_COLOR\nis set), always, never"};
-inline constexpr Opzione opzione_sarif{"--sarif", "", "FILE", "also write the diagnostics as a SARIF 2.1.0 log to FILE"};
+inline constexpr Opzione opzione_max_errori{"--max-errors", "", "N", messaggi::aiuto_opz_max_errori};
+inline constexpr Opzione opzione_colore{"--color", "", "WHEN", messaggi::aiuto_opz_colore};
+inline constexpr Opzione opzione_sarif{"--sarif", "", "FILE", messaggi::aiuto_opz_sarif};
 
 // The refusals reported when --max-errors is not given.
 inline constexpr std::int32_t massimo_errori_normale = 20;

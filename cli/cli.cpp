@@ -39,7 +39,7 @@ int esegui_comando(const std::vector<std::string>& tutti, std::ostream& out, std
     if (a.empty()) throw ErroreUso("", Messaggio(messaggi::uso_nessun_comando));
     const std::string& nome = a[0];
     if (nome == "--help" || nome == "-h" || nome == "help") {
-        out << aiuto_generale();
+        out << aiuto_generale(lingua_della_riga(tutti));
         return esito_pulito;
     }
     if (nome == "--version") {
@@ -51,7 +51,7 @@ int esegui_comando(const std::vector<std::string>& tutti, std::ostream& out, std
     Argomenti argomenti = analizza_argomenti(c->nome, c->opzioni, a, 1);
     if (lingua) argomenti.valori.try_emplace("--lang", *lingua);
     if (argomenti.aiuto) {
-        out << aiuto_di(*c);
+        out << aiuto_di(*c, lingua_della_riga(tutti));
         return esito_pulito;
     }
     if (argomenti.ha(opzione_sorveglia.nome)) return sorveglia(*c, argomenti, out, err);
@@ -71,8 +71,8 @@ std::string nome_comando(const std::vector<std::string>& a) {
     return !a.empty() && comando_di(a[0]) != nullptr ? a[0] : "";
 }
 
-// The language of what a run says, errors included: the last valid --lang
-// among the words before "--", else the environment's.
+}  // namespace
+
 Lingua lingua_della_riga(const std::vector<std::string>& a) {
     std::optional<Lingua> scelta;
     for (std::size_t i = 0; i < a.size() && a[i] != "--"; ++i) {
@@ -85,8 +85,6 @@ Lingua lingua_della_riga(const std::vector<std::string>& a) {
     }
     return scelta.value_or(lingua_da_ambiente());
 }
-
-}  // namespace
 
 int esegui(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
     try {

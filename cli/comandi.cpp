@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "cli/messaggi.hpp"
+
 namespace compattatore::cli {
 
 namespace {
@@ -26,35 +28,21 @@ const Comando* comando_di(std::string_view nome) {
     return nullptr;
 }
 
-std::string aiuto_di(const Comando& c) {
-    std::string r(c.testa);
-    if (!c.opzioni.empty()) (r += '\n') += aiuto_opzioni(c.opzioni);
-    if (!c.coda.empty()) (r += '\n') += c.coda;
+std::string aiuto_di(const Comando& c, Lingua l) {
+    std::string r(c.testa.in(l));
+    if (!c.opzioni.empty()) (r += '\n') += aiuto_opzioni(c.opzioni, l);
+    if (!c.coda.in(l).empty()) (r += '\n') += c.coda.in(l);
     return r;
 }
 
-std::string aiuto_generale() {
-    std::string r =
-        "Usage: compattatore-cli COMMAND [OPTIONS]\n"
-        "\n"
-        "Compiles a scenario's line and train descriptions into the plan, entry and\n"
-        "track files the simulator loads.\n"
-        "\n"
-        "Commands:\n";
+std::string aiuto_generale(Lingua l) {
+    std::string r(messaggi::aiuto_generale_testa.in(l));
     for (const Comando* c : tabella) {
         std::string riga = "  " + std::string(c->forma);
         riga += std::string(riga.size() < colonna_sintesi + 2 ? colonna_sintesi + 2 - riga.size() : 1, ' ');
-        r += riga + std::string(c->sintesi) + "\n";
+        (r += riga).append(c->sintesi.in(l)) += '\n';
     }
-    r +=
-        "\n"
-        "Options:\n"
-        "  --help               show this help, or a command's with COMMAND --help\n"
-        "  --version            show the version\n"
-        "  --lang LANG          before COMMAND: the language of the texts, it or en\n"
-        "\n"
-        "Exit status: 0 compiled clean, 1 a description was refused or a numbered\n"
-        "error stop occurred, 2 a usage or file-system error.\n";
+    r += messaggi::aiuto_generale_coda.in(l);
     return r;
 }
 

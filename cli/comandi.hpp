@@ -17,10 +17,10 @@ namespace compattatore::cli {
 struct Comando {
     std::string_view nome;     // "compile"
     std::string_view forma;    // "compile LINE TRAIN", for the general help
-    std::string_view sintesi;  // one line for the general help
+    Modello sintesi;           // one line for the general help
     std::span<const Opzione> opzioni;
-    std::string_view testa;    // the help before the options: usage and description
-    std::string_view coda;     // the help after the options (may be empty)
+    Modello testa;             // the help before the options: usage and description
+    Modello coda;              // the help after the options (Modello{} when none)
     int (*esegui)(const Argomenti& a, std::ostream& out, std::ostream& err);
 };
 
@@ -30,11 +30,11 @@ std::span<const Comando* const> comandi();
 // The row of a command; nullptr for an unknown one.
 const Comando* comando_di(std::string_view nome);
 
-// A command's --help: its head, its options, its tail.
-std::string aiuto_di(const Comando& c);
+// A command's --help in the language l: its head, its options, its tail.
+std::string aiuto_di(const Comando& c, Lingua l);
 
-// The general help, listing every command.
-std::string aiuto_generale();
+// The general help in the language l, listing every command.
+std::string aiuto_generale(Lingua l);
 
 // One row per command, each defined in the command's own file.
 extern const Comando comando_compile;

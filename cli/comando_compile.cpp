@@ -7,6 +7,8 @@
 #include "cli/carica.hpp"
 #include "cli/cli.hpp"
 #include "cli/comandi.hpp"
+#include "cli/lingua.hpp"
+#include "cli/messaggi.hpp"
 #include "driver/al_caricamento.hpp"
 #include "cli/sorveglia.hpp"
 #include "formato/nomi_file.hpp"
@@ -22,17 +24,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr Opzione opzione_senza_planimetria{"--no-plan", "", "",
-                                            "build no plan: curves are not read, no plan file is written"};
-constexpr Opzione opzione_json{"--json", "", "", "print one JSON object on standard output instead of the report"};
+constexpr Opzione opzione_senza_planimetria{"--no-plan", "", "", messaggi::aiuto_opz_senza_planimetria};
+constexpr Opzione opzione_json{"--json", "", "", messaggi::aiuto_opz_json_rapporto};
 
 constexpr Opzione opzioni_compile[] = {
-    {"", "-o", "DIR", "the output folder (created when missing; default: the current folder)"},
+    {"", "-o", "DIR", messaggi::aiuto_opz_cartella_uscita},
     opzione_percorso,
     opzione_treno,
     opzione_senza_planimetria,
-    {"--keep-going", "", "",
-     "write the files even when a description was refused, as the\nprogram does (the exit status is still 1)"},
+    {"--keep-going", "", "", messaggi::aiuto_opz_prosegui_compile},
     opzione_json,
     opzione_avvisi,
     opzione_senza_avvisi,
@@ -41,12 +41,13 @@ constexpr Opzione opzioni_compile[] = {
     opzione_max_errori,
     opzione_colore,
     opzione_sorveglia,
+    opzione_lingua,
 };
 
 constexpr Opzione opzioni_check[] = {opzione_percorso, opzione_treno,        opzione_senza_planimetria,
                                      opzione_json,     opzione_sarif,        opzione_max_errori,
                                      opzione_colore,   opzione_avvisi,       opzione_senza_avvisi,
-                                     opzione_codifica, opzione_sorveglia};
+                                     opzione_codifica, opzione_sorveglia,    opzione_lingua};
 
 // The names of the binary files a compile writes.
 std::vector<std::string> nomi_binari(const Identita& id, bool con_planimetria) {
@@ -67,7 +68,7 @@ void scrivi_binari(const Scenario& s, const fs::path& cartella, Rapporto& r) {
 
 int compila_o_verifica(std::string_view comando, bool scrivi, const Argomenti& a, std::ostream& out,
                        std::ostream& err) {
-    if (a.posizionali.size() != 2) throw ErroreUso(std::string(comando), std::string(comando) + " needs LINE and TRAIN");
+    if (a.posizionali.size() != 2) throw ErroreUso(std::string(comando), Messaggio(messaggi::uso_vuole_linea_treno, comando));
     const Colore colore = colore_di(std::string(comando), a.valore(opzione_colore.nome));
     const fs::path cartella = a.valore("-o").value_or(".");
     const bool con_planimetria = !a.ha("--no-plan");
@@ -98,7 +99,9 @@ int compila_o_verifica(std::string_view comando, bool scrivi, const Argomenti& a
         stampa_json(c.rapporto, std::string(comando), esito, out);
     } else {
         stampa_testo(c.rapporto, err, colora(colore));
-        if (scrivi && !scrivibile) err << "compattatore-cli: no file written\n";
+        if (scrivi && !scrivibile) {
+            err << "compattatore-cli: " << Messaggio(messaggi::cli_nessun_file_scritto).in(c.rapporto.lingua) << '\n';
+        }
     }
     return esito;
 }
@@ -116,36 +119,20 @@ int esegui_check(const Argomenti& a, std::ostream& out, std::ostream& err) {
 const Comando comando_compile{
     "compile",
     "compile LINE TRAIN",
-    "read, check and compile the descriptions, write the files",
+    messaggi::aiuto_compile_sintesi,
     opzioni_compile,
-    "Usage: compattatore-cli compile LINE TRAIN [-o DIR] [--route NAME] [--train NUMBER]\n"
-    "                                [--no-plan] [--keep-going] [--json] [--sarif FILE]\n"
-    "                                [--max-errors N] [--color WHEN] [-W CLASS] [-w]\n"
-    "                                [--input-encoding ENC] [--watch]\n"
-    "\n"
-    "Reads the line description LINE and the train description TRAIN, checks and\n"
-    "compiles them, and writes into DIR (default: the current folder):\n"
-    "  ROUTE_linea.dat        the plan file (not with --no-plan)\n"
-    "  ROUTE_NUMBER.sim       the entry file\n"
-    "  ROUTE_NUMBER.dat       the track file\n"
-    "The inputs are never modified. ROUTE and NUMBER come from the input names when\n"
-    "they follow the program's own naming (ROUTE_linea.txt, ROUTE_NUMBER-.txt);\n"
-    "otherwise give them with --route and --train.\n",
-    "",
+    messaggi::aiuto_compile_testa,
+    Modello{},
     esegui_compile,
 };
 
 const Comando comando_check{
     "check",
     "check LINE TRAIN",
-    "read and check the descriptions, write nothing",
+    messaggi::aiuto_check_sintesi,
     opzioni_check,
-    "Usage: compattatore-cli check LINE TRAIN [--route NAME] [--train NUMBER] [--no-plan] [--json]\n"
-    "                              [--sarif FILE] [--max-errors N] [--color WHEN]\n"
-    "                              [-W CLASS] [-w] [--input-encoding ENC] [--watch]\n"
-    "\n"
-    "Reads, checks and finishes the scenario as compile does, and writes nothing.\n",
-    "",
+    messaggi::aiuto_check_testa,
+    Modello{},
     esegui_check,
 };
 

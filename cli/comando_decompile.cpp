@@ -9,6 +9,8 @@
 #include "cli/carica.hpp"
 #include "cli/cli.hpp"
 #include "cli/comandi.hpp"
+#include "cli/lingua.hpp"
+#include "cli/messaggi.hpp"
 #include "cli/file_scenario.hpp"
 #include "decompila/decompila.hpp"
 #include "formato/file_percorso.hpp"
@@ -24,22 +26,22 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr Opzione opzioni_decompile[] = {
-    {"", "-o", "DIR", "the output folder (created when missing; default: the current folder)"},
-    {"--keep-going", "", "", "write the texts all the same (the exit status is still 1)"},
+    {"", "-o", "DIR", messaggi::aiuto_opz_cartella_uscita},
+    {"--keep-going", "", "", messaggi::aiuto_opz_prosegui_decompile},
+    opzione_lingua,
 };
 
 template <class T>
 T decodificato(const fs::path& p, Decodifica<T> d) {
-    if (!d) {
-        throw FileIllegibile(p.string() + ": at byte " + std::to_string(d.errore().offset) + ": " +
-                             d.errore().messaggio);
-    }
+    if (!d) throw FileIllegibile(Messaggio(messaggi::cli_al_byte, p.string(), d.errore().offset, d.errore().messaggio));
     return std::move(d.tabella());
 }
 
 int esegui_decompile(const Argomenti& a, std::ostream& out, std::ostream& err) {
     const std::optional<std::string> cartella = a.valore("-o");
     const bool prosegui = a.ha("--keep-going");
+    const Lingua l = lingua_scelta("decompile", a);
+    const std::string nessun_file = Messaggio(messaggi::cli_nessun_file_scritto).in(l);
     std::optional<fs::path> plan, voci, percorso;
     for (const std::string& f : a.posizionali) {
         const std::optional<TipoFile> tipo = tipo_da_nome(f);
@@ -48,13 +50,13 @@ int esegui_decompile(const Argomenti& a, std::ostream& out, std::ostream& err) {
                                          : *tipo == TipoFile::voci        ? &voci
                                                                           : &percorso;
         if (posto == nullptr) {
-            throw ErroreUso("decompile", f + ": not a plan (ROUTE_linea.dat), entry (.sim) or track (.dat) file");
+            throw ErroreUso("decompile", Messaggio(messaggi::uso_decompile_tipo, f));
         }
-        if (posto->has_value()) throw ErroreUso("decompile", f + ": a second file of the same kind");
+        if (posto->has_value()) throw ErroreUso("decompile", Messaggio(messaggi::uso_decompile_secondo, f));
         *posto = f;
     }
     if (!voci || !percorso) {
-        throw ErroreUso("decompile", "decompile needs the track file (.dat) and the entry file (.sim)");
+        throw ErroreUso("decompile", Messaggio(messaggi::uso_decompile_vuole));
     }
     // A file that cannot be read is a file-system error (exit 2); one that
     // reads but does not decode is reported below.
@@ -69,22 +71,23 @@ int esegui_decompile(const Argomenti& a, std::ostream& out, std::ostream& err) {
         t.percorso = decodificato(*percorso, decodifica_percorso(byte_percorso, nomi));
         if (plan) t.planimetria = decodificato(*plan, decodifica_planimetria(*byte_plan));
     } catch (const FileIllegibile& e) {
-        err << "compattatore-cli: " << e.what() << "\ncompattatore-cli: no file written\n";
+        err << "compattatore-cli: " << e.messaggio().in(l) << "\ncompattatore-cli: " << nessun_file << '\n';
         return esito_rifiutato;
     }
     for (const std::string* nome : {&t.voci[indice_voce::linea].nome, &t.voci[indice_voce::treno].nome}) {
         if (auto perche = nome_non_valido(*nome)) {
-            err << "compattatore-cli: " << voci->string() << ": the name \"" << *nome
-                << "\" stored in it cannot name a file: " << *perche << "\ncompattatore-cli: no file written\n";
+            err << "compattatore-cli: "
+                << Messaggio(messaggi::cli_nome_registrato, voci->string(), Messaggio::citato(*nome), *perche).in(l)
+                << "\ncompattatore-cli: " << nessun_file << '\n';
             return esito_rifiutato;
         }
     }
 
     const decompila::Decompilato d = decompila::decompila(t);
-    for (const std::string& p : d.problemi) err << "compattatore-cli: " << p << '\n';
-    if (!d.esatto()) err << "compattatore-cli: no description compiles to these files\n";
+    for (const auto& p : d.problemi) err << "compattatore-cli: " << in_lingua(p, l) << '\n';
+    if (!d.esatto()) err << "compattatore-cli: " << Messaggio(messaggi::cli_nessuna_descrizione).in(l) << '\n';
     if (!d.esatto() && !prosegui) {
-        err << "compattatore-cli: no file written\n";
+        err << "compattatore-cli: " << nessun_file << '\n';
         return esito_rifiutato;
     }
     const fs::path dir = cartella ? fs::path(*cartella) : fs::path(".");
@@ -95,7 +98,7 @@ int esegui_decompile(const Argomenti& a, std::ostream& out, std::ostream& err) {
     std::error_code ec;
     fs::create_directories(dir, ec);
     if (ec) {
-        err << "compattatore-cli: cannot create " << dir.string() << ": " << ec.message() << '\n';
+        err << "compattatore-cli: " << Messaggio(messaggi::cli_non_crea, dir.string(), ec.message()).in(l) << '\n';
         return esito_uso;
     }
     const auto scrivi = [&](const std::string& nome, const std::string& testo) {
@@ -113,19 +116,10 @@ int esegui_decompile(const Argomenti& a, std::ostream& out, std::ostream& err) {
 const Comando comando_decompile{
     "decompile",
     "decompile FILE...",
-    "write the descriptions that compile to the given files",
+    messaggi::aiuto_decompile_sintesi,
     opzioni_decompile,
-    "Usage: compattatore-cli decompile FILE... [-o DIR] [--keep-going]\n"
-    "\n"
-    "Reads the track file ROUTE_NUMBER.dat and the entry file ROUTE_NUMBER.sim, and\n"
-    "the plan file ROUTE_linea.dat when it is given, and writes into DIR the\n"
-    "descriptions that compile to the same files, byte for byte:\n"
-    "  ROUTE_linea.txt        the line description (no curves without the plan file)\n"
-    "  ROUTE_NUMBER-.txt      the train description\n"
-    "ROUTE and NUMBER are the names stored in the entry file. The texts are\n"
-    "compiled before they are written; when no description gives the files, what\n"
-    "cannot be represented is reported, nothing is written and the exit status is 1.\n",
-    "",
+    messaggi::aiuto_decompile_testa,
+    Modello{},
     esegui_decompile,
 };
 

@@ -10,6 +10,7 @@
 #include "cli/cli.hpp"
 #include "cli/comandi.hpp"
 #include "cli/lingua.hpp"
+#include "cli/messaggi.hpp"
 #include "guida/spiegazioni.hpp"
 #include "model/stato.hpp"
 
@@ -18,7 +19,7 @@ namespace compattatore::cli {
 namespace {
 
 constexpr Opzione opzioni_explain[] = {
-    {"--list", "", "", "list every status and class"},
+    {"--list", "", "", messaggi::aiuto_opz_elenco},
     opzione_lingua,
 };
 
@@ -27,8 +28,6 @@ constexpr std::size_t larghezza = 78;
 constexpr std::size_t righe_esempio = 14;
 // The widest example line shown whole.
 constexpr std::size_t larghezza_esempio = 100;
-
-std::string_view tr(Lingua l, std::string_view it, std::string_view en) { return l == Lingua::it ? it : en; }
 
 // Characters, not bytes: the Italian texts are UTF-8.
 std::size_t caratteri(std::string_view s) {
@@ -71,16 +70,16 @@ void stampa_testo(std::ostream& out, std::string_view testo, Lingua l) {
     for (std::size_t i = 0; i < righe.size(); ++i) {
         if (righe.size() > righe_esempio && i == righe_esempio - 3) {
             const std::size_t saltate = righe.size() - righe_esempio + 1;
-            out << "      ... " << saltate << tr(l, " righe come quelle sopra", " more lines like the ones above")
-                << '\n';
+            out << Messaggio(messaggi::cli_spiega_altre_righe, saltate).in(l) << '\n';
             i += saltate - 1;
             continue;
         }
         // A line of thousands of bytes (a text too long for the entry file)
         // is shown by its start and its length.
         if (righe[i].size() > larghezza_esempio) {
-            out << "      " << righe[i].substr(0, larghezza_esempio) << "... (" << righe[i].size()
-                << tr(l, " byte in tutto)", " bytes in all)") << '\n';
+            out << Messaggio(messaggi::cli_spiega_riga_lunga, righe[i].substr(0, larghezza_esempio), righe[i].size())
+                       .in(l)
+                << '\n';
             continue;
         }
         out << "      " << righe[i] << '\n';
@@ -111,23 +110,19 @@ void spiega(std::ostream& out, const VoceCatalogo& v, const guida::Spiegazione& 
     a_capo(out, s.significato.in(l), "");
     out << '\n';
     const std::string cosa = v.numero != 0 ? std::to_string(v.numero) : std::string(v.nome);
-    a_capo(out,
-           std::string(tr(l, "Esempio: con queste due descrizioni la compilazione dà ",
-                          "Example: these two descriptions compile to ")) +
-               std::string(v.gravita == Gravita::avviso ? tr(l, "l'avviso ", "warning ")
-                                                        : tr(l, "lo stato ", "status ")) +
-               cosa + ".",
-           "");
-    out << '\n' << tr(l, "  descrizione della linea (ROUTE_linea.txt):", "  line description (ROUTE_linea.txt):") << '\n';
+    const Modello& esempio =
+        v.gravita == Gravita::avviso ? messaggi::cli_spiega_esempio_avviso : messaggi::cli_spiega_esempio_stato;
+    a_capo(out, Messaggio(esempio, cosa).in(l), "");
+    out << '\n' << Messaggio(messaggi::cli_spiega_linea).in(l) << '\n';
     if (s.linea) {
         stampa_testo(out, *s.linea, l);
     } else {
-        out << tr(l, "      nessuna: il file non esiste", "      none: the file does not exist") << '\n';
+        out << Messaggio(messaggi::cli_spiega_senza_linea).in(l) << '\n';
     }
-    out << tr(l, "  descrizione del treno (ROUTE_NUMBER-.txt):", "  train description (ROUTE_NUMBER-.txt):") << '\n';
+    out << Messaggio(messaggi::cli_spiega_treno).in(l) << '\n';
     stampa_testo(out, s.treno, l);
     out << '\n';
-    a_capo(out, std::string(tr(l, "Come correggere: ", "How to fix it: ")) + std::string(s.rimedio.in(l)), "");
+    a_capo(out, Messaggio(messaggi::cli_spiega_rimedio, s.rimedio.in(l)).in(l), "");
 }
 
 void elenca(std::ostream& out, Lingua l) {
@@ -144,17 +139,17 @@ void elenca(std::ostream& out, Lingua l) {
 int esegui_explain(const Argomenti& a, std::ostream& out, std::ostream&) {
     const Lingua l = lingua_scelta("explain", a);
     if (a.ha("--list")) {
-        if (!a.posizionali.empty()) throw ErroreUso("explain", "explain --list takes no STATUS");
+        if (!a.posizionali.empty()) throw ErroreUso("explain", Messaggio(messaggi::uso_explain_lista));
         elenca(out, l);
         return esito_pulito;
     }
-    if (a.posizionali.size() != 1) throw ErroreUso("explain", "explain needs one STATUS number or CLASS name");
+    if (a.posizionali.size() != 1) throw ErroreUso("explain", Messaggio(messaggi::uso_explain_uno));
     const VoceCatalogo* v = voce_di(a.posizionali[0]);
     if (v == nullptr) {
-        throw ErroreUso("explain", "no status or class '" + a.posizionali[0] + "' (explain --list shows them)");
+        throw ErroreUso("explain", Messaggio(messaggi::uso_explain_ignoto, a.posizionali[0]));
     }
     const guida::Spiegazione* s = guida::spiegazione(v->nome);
-    if (s == nullptr) throw ErroreUso("explain", "no explanation of " + std::string(v->nome) + " yet");
+    if (s == nullptr) throw ErroreUso("explain", Messaggio(messaggi::uso_explain_manca, v->nome));
     spiega(out, *v, *s, l);
     return esito_pulito;
 }
@@ -164,17 +159,10 @@ int esegui_explain(const Argomenti& a, std::ostream& out, std::ostream&) {
 const Comando comando_explain{
     "explain",
     "explain STATUS",
-    "explain a status number or diagnostic class",
+    messaggi::aiuto_explain_sintesi,
     opzioni_explain,
-    "Usage: compattatore-cli explain STATUS [--lang it|en]\n"
-    "       compattatore-cli explain --list [--lang it|en]\n"
-    "\n"
-    "Explains a status number (16) or a diagnostic class (signal_cell_taken), as\n"
-    "the reports of compile and check name them: what it means, two small\n"
-    "descriptions that produce it, and how to fix it.\n",
-    "Without --lang the language comes from LC_ALL, LC_MESSAGES or LANG (on\n"
-    "Windows, when none is set, from the user's interface language); the default\n"
-    "is English.\n",
+    messaggi::aiuto_explain_testa,
+    messaggi::aiuto_coda_lingua,
     esegui_explain,
 };
 

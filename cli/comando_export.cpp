@@ -7,6 +7,8 @@
 
 #include "cli/cli.hpp"
 #include "cli/comandi.hpp"
+#include "cli/lingua.hpp"
+#include "cli/messaggi.hpp"
 #include "describe/dati_linea.hpp"
 #include "describe/dati_treno.hpp"
 #include "describe/identita.hpp"
@@ -43,8 +45,7 @@ public:
                 const fs::path p = cartella() / t.first;
                 std::error_code ec;
                 if (fs::symlink_status(p, ec).type() != fs::file_type::not_found) {
-                    throw std::runtime_error("cannot write " + p.string() +
-                                             ": it exists already (give --force to replace the texts)");
+                    throw Errore(Messaggio(messaggi::cli_esiste_gia, p.string()));
                 }
             }
         }
@@ -63,18 +64,19 @@ private:
 };
 
 constexpr Opzione opzioni_export[] = {
-    {"--force", "", "", "replace the texts when DIR holds them already"},
+    {"--force", "", "", messaggi::aiuto_opz_forza},
+    opzione_lingua,
 };
 
 int esegui_export(const Argomenti& a, std::ostream&, std::ostream&) {
-    if (a.posizionali.size() != 1) throw ErroreUso("export", "export needs DIR");
+    if (a.posizionali.size() != 1) throw ErroreUso("export", Messaggio(messaggi::uso_export));
     const fs::path cartella = a.posizionali[0];
     std::error_code ec;
     if (fs::exists(cartella, ec) && !fs::is_directory(cartella, ec)) {
-        throw std::runtime_error("cannot write into " + cartella.string() + ": it is not a folder");
+        throw Errore(Messaggio(messaggi::cli_non_cartella, cartella.string()));
     }
     fs::create_directories(cartella, ec);
-    if (ec) throw std::runtime_error("cannot create " + cartella.string() + ": " + ec.message());
+    if (ec) throw Errore(Messaggio(messaggi::cli_non_crea, cartella.string(), ec.message()));
     const bool sovrascrivi = a.ha("--force");
     // The five texts are one set: gathered in memory, then replaced as a whole.
     AmbienteRaccolta raccolta(cartella);
@@ -92,14 +94,10 @@ int esegui_export(const Argomenti& a, std::ostream&, std::ostream&) {
 const Comando comando_export{
     "export",
     "export DIR",
-    "write the built-in scenario's descriptions and documents",
+    messaggi::aiuto_export_sintesi,
     opzioni_export,
-    "Usage: compattatore-cli export DIR [--force]\n"
-    "\n"
-    "Writes the built-in scenario's line and train descriptions and its three\n"
-    "documents into DIR (created when missing), to start a scenario from. Texts\n"
-    "already in DIR are replaced only with --force.\n",
-    "",
+    messaggi::aiuto_export_testa,
+    Modello{},
     esegui_export,
 };
 

@@ -9,6 +9,8 @@
 #include "cli/carica.hpp"
 #include "cli/cli.hpp"
 #include "cli/comandi.hpp"
+#include "cli/lingua.hpp"
+#include "cli/messaggi.hpp"
 #include "decompila/formatta.hpp"
 #include "platform/ambiente_file.hpp"
 #include "readers/lettore_campi.hpp"
@@ -20,8 +22,9 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr Opzione opzioni_fmt[] = {
-    {"--check", "", "", "write nothing; exit status 1 when a file is not formatted"},
-    {"--in-place", "", "", "rewrite the files that are not formatted"},
+    {"--check", "", "", messaggi::aiuto_opz_controlla_fmt},
+    {"--in-place", "", "", messaggi::aiuto_opz_sul_posto},
+    opzione_lingua,
 };
 
 decompila::TipoDescrizione tipo_di(const fs::path& p, std::string_view testo) {
@@ -32,22 +35,34 @@ decompila::TipoDescrizione tipo_di(const fs::path& p, std::string_view testo) {
                                                                        : decompila::TipoDescrizione::treno;
 }
 
+// A note of the formatter ("line N: ...", in either language) as "PATH:N: ...".
+std::string nota_di(const fs::path& p, const std::string& testo) {
+    for (const std::string_view parola : {std::string_view("line "), std::string_view("riga ")}) {
+        if (testo.size() > parola.size() && testo.starts_with(parola) && testo[parola.size()] >= '0' &&
+            testo[parola.size()] <= '9') {
+            return p.string() + ":" + testo.substr(parola.size());
+        }
+    }
+    return p.string() + ": " + testo;
+}
+
 int esegui_fmt(const Argomenti& a, std::ostream& out, std::ostream& err) {
     const bool controlla = a.ha("--check");
     const bool sul_posto = a.ha("--in-place");
     const std::vector<fs::path> file(a.posizionali.begin(), a.posizionali.end());
     if (file.empty() || (controlla && sul_posto) || (file.size() > 1 && !controlla && !sul_posto)) {
-        throw ErroreUso("fmt", "fmt needs one FILE, or FILE... with --check or --in-place (not both)");
+        throw ErroreUso("fmt", Messaggio(messaggi::uso_fmt));
     }
+    const Lingua l = lingua_scelta("fmt", a);
     int esito = esito_pulito;
     for (const fs::path& p : file) {
         const std::string testo = leggi_ingresso(p, massimo_descrizione);
         const decompila::Formattato f = decompila::formatta(testo, tipo_di(p, testo));
-        for (const std::string& n : f.note) err << p.string() << ":" << n.substr(5) << '\n';
+        for (const auto& n : f.note) err << nota_di(p, in_lingua(n, l)) << '\n';
         const bool cambia = f.testo != testo;
         if (controlla) {
             if (cambia) {
-                err << p.string() << ": not formatted\n";
+                err << Messaggio(messaggi::cli_non_formattato, p.string()).in(l) << '\n';
                 esito = esito_rifiutato;
             }
         } else if (sul_posto) {
@@ -64,17 +79,10 @@ int esegui_fmt(const Argomenti& a, std::ostream& out, std::ostream& err) {
 const Comando comando_fmt{
     "fmt",
     "fmt FILE...",
-    "put descriptions into the canonical layout",
+    messaggi::aiuto_fmt_sintesi,
     opzioni_fmt,
-    "Usage: compattatore-cli fmt FILE... [--check] [--in-place]\n"
-    "\n"
-    "Puts line and train descriptions into the canonical layout: one entry per\n"
-    "line, fields aligned, comments and sections where they stand. The formatted\n"
-    "text compiles to the same files with the same status; where the layout could\n"
-    "change the meaning the text is left as it stands, with a note.\n"
-    "With one FILE and no option the formatted text goes to standard output.\n",
-    "A name ending in \"-.txt\" is a train description, \"_linea.txt\" a line\n"
-    "description; any other is told by its content.\n",
+    messaggi::aiuto_fmt_testa,
+    messaggi::aiuto_fmt_coda,
     esegui_fmt,
 };
 

@@ -5,6 +5,8 @@
 // burst of changes is checked once, at its latest version, and reading never
 // waits for a check.
 #include "cli/comandi.hpp"
+#include "cli/lingua.hpp"
+#include "cli/messaggi.hpp"
 
 #include <condition_variable>
 #include <cstdio>
@@ -27,7 +29,8 @@ namespace {
 
 // Some clients add --stdio; standard input and output is the only channel.
 constexpr Opzione opzioni_lsp[] = {
-    {"--stdio", "", "", "talk on standard input and output (the default and only channel)"},
+    {"--stdio", "", "", messaggi::aiuto_opz_stdio},
+    opzione_lingua,
 };
 
 // What the reader thread has taken from standard input.
@@ -62,7 +65,7 @@ void lettore(Coda& c) {
 }
 
 int esegui_lsp(const Argomenti& a, std::ostream& out, std::ostream&) {
-    if (!a.posizionali.empty()) throw ErroreUso("lsp", "lsp takes no argument " + a.posizionali.front());
+    if (!a.posizionali.empty()) throw ErroreUso("lsp", Messaggio(messaggi::uso_lsp, a.posizionali.front()));
 #ifdef _WIN32
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
@@ -96,13 +99,10 @@ int esegui_lsp(const Argomenti& a, std::ostream& out, std::ostream&) {
 const Comando comando_lsp{
     "lsp",
     "lsp",
-    "serve the descriptions to an editor (language server)",
+    messaggi::aiuto_lsp_sintesi,
     opzioni_lsp,
-    "Usage: compattatore-cli lsp\n"
-    "\n"
-    "Runs the language server of the line and train descriptions on standard\n"
-    "input and output, for an editor to start.\n",
-    "",
+    messaggi::aiuto_lsp_testa,
+    Modello{},
     esegui_lsp,
 };
 

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "cli/carica.hpp"
+#include "cli/messaggi.hpp"
 #include "cli/significato.hpp"
 #include "formato/file_percorso.hpp"
 #include "formato/file_planimetria.hpp"
@@ -20,7 +21,7 @@ namespace {
 
 template <class T>
 T o_errore(const fs::path& p, Decodifica<T> d) {
-    if (!d) throw FileIllegibile(p.string() + ": " + d.errore().messaggio);
+    if (!d) throw FileIllegibile(Messaggio(messaggi::cli_file_e_causa, p.string(), d.errore().messaggio));
     return std::move(d.tabella());
 }
 
@@ -32,10 +33,13 @@ public:
     explicit FonteFile(const fs::path& p) {
         verifica_ingresso(p);  // before opening: a FIFO would block the open
         f_.open(p, std::ios::binary);
-        if (!f_) throw FileIllegibile("cannot read " + p.string() + ": it cannot be opened");
+        if (!f_) throw FileIllegibile(Messaggio(messaggi::cli_illeggibile, p.string(), Messaggio(messaggi::cli_non_si_apre)));
         f_.seekg(0, std::ios::end);
         const std::streamoff fine = f_.tellg();
-        if (fine < 0) throw FileIllegibile("cannot read " + p.string() + ": its size cannot be told");
+        if (fine < 0) {
+            throw FileIllegibile(
+                Messaggio(messaggi::cli_illeggibile, p.string(), Messaggio(messaggi::cli_dimensione_ignota)));
+        }
         dimensione_ = static_cast<std::uint64_t>(fine);
     }
     std::uint64_t dimensione() const override { return dimensione_; }
@@ -53,11 +57,10 @@ private:
 
 void verifica_dimensione(const fs::path& p, std::uint64_t dimensione, TipoFile t) {
     if (dimensione <= massimo_di(t)) return;
-    throw FileIllegibile("cannot read " + p.string() + ": it is larger than " + std::to_string(massimo_di(t)) +
-                         " bytes, the largest " + std::string(t == TipoFile::planimetria ? "plan"
-                                                              : t == TipoFile::voci      ? "entry"
-                                                                                         : "track") +
-                         " file");
+    const Modello& perche = t == TipoFile::planimetria ? messaggi::cli_oltre_planimetria
+                            : t == TipoFile::voci      ? messaggi::cli_oltre_voci
+                                                       : messaggi::cli_oltre_percorso;
+    throw FileIllegibile(Messaggio(messaggi::cli_illeggibile, p.string(), Messaggio(perche, massimo_di(t))));
 }
 
 }  // namespace
@@ -85,9 +88,7 @@ TipoFile tipo_di(const fs::path& p) {
     if (contenuto && contenuto->certo) return contenuto->tipo;
     if (const std::optional<TipoFile> nome = tipo_da_nome(p)) return *nome;
     if (contenuto) return contenuto->tipo;
-    throw FileIllegibile(p.string() +
-                         ": cannot tell the file kind from its content or its name (expected a plan, entry or track "
-                         "file, or a name ROUTE_linea.dat, .sim or .dat)");
+    throw FileIllegibile(Messaggio(messaggi::cli_tipo_ignoto, p.string()));
 }
 
 Planimetria carica_planimetria(const fs::path& p) {
@@ -104,7 +105,9 @@ RiassuntoPlanimetria riassumi_planimetria(const fs::path& p) {
     FonteFile fonte(p);
     verifica_dimensione(p, fonte.dimensione(), TipoFile::planimetria);
     Riassuntore r;
-    if (auto e = scorri_planimetria(fonte, r)) throw FileIllegibile(p.string() + ": " + e->messaggio);
+    if (auto e = scorri_planimetria(fonte, r)) {
+        throw FileIllegibile(Messaggio(messaggi::cli_file_e_causa, p.string(), e->messaggio));
+    }
     return r.riassunto();
 }
 

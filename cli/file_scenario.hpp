@@ -16,6 +16,7 @@
 #include "formato/decodifica.hpp"
 #include "formato/nomi_file.hpp"
 #include "model/cella.hpp"
+#include "model/messaggio.hpp"
 #include "model/planimetria.hpp"
 #include "model/voce.hpp"
 
@@ -25,9 +26,9 @@ struct RiassuntoPlanimetria;
 
 // A file that cannot be read or decoded; the message is one line, starting
 // with the path.
-class FileIllegibile : public std::runtime_error {
+class FileIllegibile : public Errore {
 public:
-    using std::runtime_error::runtime_error;
+    using Errore::Errore;
 };
 
 // The largest file of kind t the tools read: the largest valid one.

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "cli/carica.hpp"
+#include "cli/messaggi.hpp"
 #include "formato/segni.hpp"
 #include "model/arrotonda.hpp"
 
@@ -31,7 +32,7 @@ void trova_voci(Ispezione& r, const std::vector<Ispezione>& tutti) {
                 r.voci_accanto = v.voci;
                 r.fonte_nomi = "names from the entry file beside it";
             } else {
-                r.nota_accanto = v.errore;
+                r.nota_accanto = v.errore.en();
             }
             return;
         }
@@ -45,7 +46,7 @@ void trova_voci(Ispezione& r, const std::vector<Ispezione>& tutti) {
             r.voci_accanto = carica_voci(accanto);
             r.fonte_nomi = "names from the entry file beside it";
         } catch (const FileIllegibile& e) {
-            r.nota_accanto = e.what();
+            r.nota_accanto = e.messaggio().en();
         }
         return;
     }
@@ -73,17 +74,12 @@ void ispeziona_percorso(Ispezione& r, const std::vector<Ispezione>& tutti) {
     const std::int32_t lunghezza = (*r.voci_accanto)[indice_voce::parametri_treno].fine;
     const auto celle = static_cast<std::int64_t>(r.celle->size());
     if (lunghezza < 0 || lunghezza > lunghezza_massima) {
-        throw FileIllegibile(r.percorso.string() + ": track file: " + std::to_string(celle) +
-                             " cells, but the line length stored in " + r.percorso_accanto.string() + " is " +
-                             std::to_string(lunghezza) + " m, outside 0 to " + std::to_string(lunghezza_massima) +
-                             " m");
+        throw FileIllegibile(Messaggio(messaggi::cli_celle_fuori_limiti, r.percorso.string(), celle,
+                                       r.percorso_accanto.string(), lunghezza, lunghezza_massima));
     }
     if (celle != celle_attese(lunghezza)) {
-        throw FileIllegibile(r.percorso.string() + ": track file: " + std::to_string(celle) + " cells (0 to " +
-                             std::to_string(celle - 1) + "), but the line length of " + std::to_string(lunghezza) +
-                             " m stored in " + r.percorso_accanto.string() + " needs " +
-                             std::to_string(celle_attese(lunghezza)) +
-                             ": one of the two is truncated, or they are not of the same scenario");
+        throw FileIllegibile(Messaggio(messaggi::cli_celle_diverse, r.percorso.string(), celle, celle - 1, lunghezza,
+                                       r.percorso_accanto.string(), celle_attese(lunghezza)));
     }
 }
 
@@ -93,7 +89,7 @@ std::vector<Ispezione> ispeziona(const std::vector<fs::path>& file) {
     std::vector<Ispezione> r(file.size());
     const auto passo = [&](std::size_t k, bool voci) {
         Ispezione& i = r[k];
-        if (!i.errore.empty() || (i.tipo == TipoFile::voci) != voci) return;
+        if (!i.letto() || (i.tipo == TipoFile::voci) != voci) return;
         try {
             switch (i.tipo) {
                 case TipoFile::planimetria: i.planimetria = riassumi_planimetria(i.percorso); break;
@@ -103,7 +99,7 @@ std::vector<Ispezione> ispeziona(const std::vector<fs::path>& file) {
             std::error_code ec;
             i.byte = fs::file_size(i.percorso, ec);
         } catch (const FileIllegibile& e) {
-            i.errore = e.what();
+            i.errore = e.messaggio();
             i.planimetria.reset();
             i.voci.reset();
             i.celle.reset();
@@ -114,7 +110,7 @@ std::vector<Ispezione> ispeziona(const std::vector<fs::path>& file) {
         try {
             r[k].tipo = tipo_di(file[k]);
         } catch (const FileIllegibile& e) {
-            r[k].errore = e.what();
+            r[k].errore = e.messaggio();
         }
     }
     // The entry files first: the track files are checked against them.

@@ -20,18 +20,18 @@ struct Ispezione {
     std::filesystem::path percorso;
     TipoFile tipo = TipoFile::percorso;
     std::uint64_t byte = 0;
-    std::string errore;  // why the file is unreadable or damaged; empty when it was read
+    Messaggio errore;    // why the file is unreadable or damaged; empty when it was read
     std::optional<RiassuntoPlanimetria> planimetria;
     std::optional<Voci> voci;
     std::optional<std::vector<Cella>> celle;
     // Track files only: the entry file that goes with it, and the names of the code check.
     std::optional<Voci> voci_accanto;
     std::filesystem::path percorso_accanto;
-    std::string nota_accanto;  // why the entry file beside was not used
+    std::string nota_accanto;  // why the entry file beside was not used (English: part of the report's data)
     std::optional<NomiGara> nomi;
     std::string fonte_nomi;  // "names from the entry file ..." or "names assumed from the file name"
 
-    bool letto() const { return errore.empty(); }
+    bool letto() const { return errore.vuoto(); }
 };
 
 // Reads, decodes and checks the files, each told by its content (or name)

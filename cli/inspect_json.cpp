@@ -146,7 +146,7 @@ void json_planimetria(std::ostream& out, const Ispezione& r) {
 
 void json_ispezione(std::ostream& out, const Ispezione& r) {
     if (!r.letto()) {
-        out << "{\"file\":" << json_utf8(r.percorso.string()) << ",\"error\":" << json_utf8(r.errore) << '}';
+        out << "{\"file\":" << json_utf8(r.percorso.string()) << ",\"error\":" << json_utf8(r.errore.en()) << '}';
         return;
     }
     switch (r.tipo) {

@@ -7,9 +7,11 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "cli/argomenti.hpp"
+#include "cli/messaggi.hpp"
 #include "guida/tipi_voce.hpp"
 
 namespace compattatore::cli {
@@ -18,7 +20,7 @@ using guida::Lingua;
 
 // The option, for the tables of the commands that print texts; the front
 // end also takes it before the command.
-inline constexpr Opzione opzione_lingua{"--lang", "", "LANG", "the language of the texts: it or en"};
+inline constexpr Opzione opzione_lingua{"--lang", "", "LANG", messaggi::aiuto_opz_lingua};
 
 // The language a locale name or a --lang value names: "it", "it_IT", "it_IT.UTF-8"
 // and "it-IT" are Italian, "en..." English; nullopt for anything else.
@@ -30,5 +32,12 @@ Lingua lingua_da_ambiente(const std::function<const char*(const char*)>& ambient
 // The language of a command: its --lang value, else the environment's.
 // Throws ErroreUso (for comando) for a --lang other than it or en.
 Lingua lingua_scelta(std::string_view comando, const Argomenti& a);
+
+// The words of a text another layer gives, in the language l: a Messaggio
+// put into words, or a plain text as it stands.
+template <class T>
+std::string in_lingua(const T& testo, Lingua l) {
+    return Messaggio(messaggi::cli_testo, testo).in(l);
+}
 
 }  // namespace compattatore::cli

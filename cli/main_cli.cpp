@@ -23,6 +23,7 @@
 #endif
 
 #include "cli/cli.hpp"
+#include "cli/messaggi.hpp"
 #include "platform/temporanei.hpp"
 
 namespace {
@@ -85,7 +86,10 @@ int main(int argc, char** argv) {
     uscita.svuota();
     if (const int guasto = uscita.guasto(); guasto != 0) {
         esito = compattatore::cli::esito_uso;
-        if (guasto != EPIPE) err << "compattatore-cli: cannot write to standard output: " << std::strerror(guasto) << '\n';
+        if (guasto != EPIPE) {
+            const compattatore::Messaggio m(compattatore::messaggi::cli_uscita_persa, std::string(std::strerror(guasto)));
+            err << "compattatore-cli: " << m.in(compattatore::cli::lingua_della_riga(argomenti)) << '\n';
+        }
     }
     errori.svuota();
     if (errori.guasto() != 0) esito = compattatore::cli::esito_uso;

@@ -7,7 +7,9 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/argomenti.hpp"
+#include "cli/messaggi.hpp"
 #include "cli/testo.hpp"
+#include "guida/spiegazioni.hpp"
 #include "platform/terminale.hpp"
 
 #ifndef COMPATTATORE_VERSIONE
@@ -86,10 +88,23 @@ void stampa_citazione(const Rapporto& r, const Diagnostica& d, std::ostream& err
     err << ' ' << tinta("1;34", margine + " |") << ' ' << sotto << tinta("1;32", segno) << '\n';
 }
 
+// The severity as the JSON and SARIF documents name it, in English.
 std::string gravita_testo(const Diagnostica& d) { return d.avviso() ? "warning" : "error"; }
 
-std::string nota_successiva() {
-    return "found after the first refusal, by reading again with the refused entries left out";
+// The severity as the text report says it.
+std::string gravita_in(const Diagnostica& d, Lingua l) {
+    return Messaggio(d.avviso() ? messaggi::rapporto_avviso : messaggi::rapporto_errore).in(l);
+}
+
+std::string nota_successiva(Lingua l) { return Messaggio(messaggi::rapporto_dopo_il_primo).in(l); }
+
+std::string nota(Lingua l) { return Messaggio(messaggi::rapporto_nota).in(l); }
+
+// A rule's short description: the title of its explanation, in the language.
+std::string descrizione_regola(Stato s, Lingua l) {
+    if (const guida::Spiegazione* g = guida::spiegazione(nome(s))) return std::string(g->titolo.in(l));
+    const VoceCatalogo* v = cerca(s);
+    return v ? std::string(v->significato) : std::string(nome(s));
 }
 
 // "error_code" and friends: null when the run recorded none.
@@ -98,7 +113,7 @@ Json o_null(std::int32_t n) { return n == 0 ? Json(nullptr) : Json(n); }
 Json json_diagnostica(const Rapporto& r, const Diagnostica& d, bool dopo) {
     Json note = Json::array();
     for (const Messaggio& n : d.note) note.push_back(n.in(r.lingua));
-    if (dopo) note.push_back(nota_successiva());
+    if (dopo) note.push_back(nota_successiva(r.lingua));
     Json j;
     j["file"] = file_di(r, d);
     j["line"] = d.riga > 0 ? Json(d.riga) : Json(nullptr);
@@ -154,7 +169,7 @@ Colore colore_di(const std::string& comando, const std::optional<std::string>& v
     if (!valore || *valore == "auto") return Colore::auto_;
     if (*valore == "always") return Colore::sempre;
     if (*valore == "never") return Colore::mai;
-    throw ErroreUso(comando, "--color takes auto, always or never, not \"" + *valore + "\"");
+    throw ErroreUso(comando, Messaggio(messaggi::uso_colore, *valore));
 }
 
 bool colora(Colore c) {
@@ -164,12 +179,15 @@ bool colora(Colore c) {
     return errore_su_terminale();
 }
 
-std::string riga_diagnostica(const Rapporto& r, const Diagnostica& d) {
-    std::string s = luogo(r, d) + ": " + gravita_testo(d) + " " + identificativo(d) + ": " + d.messaggio.in(r.lingua);
+std::string riga_diagnostica(const Rapporto& r, const Diagnostica& d) { return riga_diagnostica(r, d, r.lingua); }
+
+std::string riga_diagnostica(const Rapporto& r, const Diagnostica& d, Lingua l) {
+    std::string s = luogo(r, d) + ": " + gravita_in(d, l) + " " + identificativo(d) + ": " + d.messaggio.in(l);
+    const std::string cella = d.cella ? Messaggio(messaggi::rapporto_cella, *d.cella).in(l) : std::string();
     if (d.cella && d.posizione) {
-        s += " (" + std::to_string(*d.posizione) + " m, cell " + std::to_string(*d.cella) + ")";
+        s += " (" + std::to_string(*d.posizione) + " m, " + cella + ")";
     } else if (d.cella) {
-        s += " (cell " + std::to_string(*d.cella) + ")";
+        s += " (" + cella + ")";
     } else if (d.posizione) {
         s += " (" + std::to_string(*d.posizione) + " m)";
     }
@@ -181,20 +199,20 @@ void stampa_testo(const Rapporto& r, std::ostream& err, bool colori) {
     for (std::size_t i = 0; i < r.diagnostiche.size(); ++i) {
         const Diagnostica& d = r.diagnostiche[i];
         const std::string testa = luogo(r, d) + ":";
-        const std::string tipo = gravita_testo(d) + " " + identificativo(d) + ":";
+        const std::string tipo = gravita_in(d, r.lingua) + " " + identificativo(d) + ":";
         const std::string intera = riga_diagnostica(r, d);
         const std::string resto = intera.substr(std::min(intera.size(), testa.size() + 1 + tipo.size()));
         err << tinta("1", testa) << ' ' << tinta(d.avviso() ? "1;35" : "1;31", tipo) << tinta("1", resto) << '\n';
         stampa_citazione(r, d, err, tinta);
-        for (const Messaggio& n : d.note) err << tinta("1;36", "note:") << ' ' << n.in(r.lingua) << '\n';
-        if (r.successiva(i)) err << tinta("1;36", "note:") << ' ' << nota_successiva() << '\n';
+        for (const Messaggio& n : d.note) err << tinta("1;36", nota(r.lingua)) << ' ' << n.in(r.lingua) << '\n';
+        if (r.successiva(i)) err << tinta("1;36", nota(r.lingua)) << ' ' << nota_successiva(r.lingua) << '\n';
     }
-    if (r.altri_omessi) err << "compattatore-cli: further refusals not reported (--max-errors)\n";
+    if (r.altri_omessi) err << "compattatore-cli: " << Messaggio(messaggi::rapporto_altri_omessi).in(r.lingua) << '\n';
     if (r.arresto != Stato::nessuno) {
-        err << r.percorso_treno << ": error " << numero(r.arresto) << ": "
-            << (r.arresto == Stato::marchio_occupato ? "the file-mark slots are already taken (cell 1 or entry 85)"
-                                                     : "the competition-code slots are already taken (cell 1 or entry 85)")
-            << "; no file written\n";
+        const Modello& perche = r.arresto == Stato::marchio_occupato ? messaggi::rapporto_marchio_occupato
+                                                                     : messaggi::rapporto_codice_occupato;
+        err << r.percorso_treno << ": " << Messaggio(messaggi::rapporto_errore).in(r.lingua) << ' ' << numero(r.arresto)
+            << ": " << Messaggio(perche).in(r.lingua) << '\n';
     }
 }
 
@@ -239,10 +257,9 @@ void stampa_sarif(const Rapporto& r, std::ostream& out) {
         while (indice < viste.size() && viste[indice] != d.stato) ++indice;
         if (indice == viste.size()) {
             viste.push_back(d.stato);
-            const VoceCatalogo* v = cerca(d.stato);
             Json regola;
             regola["id"] = std::string(nome(d.stato));
-            regola["shortDescription"] = {{"text", v ? std::string(v->significato) : std::string(nome(d.stato))}};
+            regola["shortDescription"] = {{"text", descrizione_regola(d.stato, r.lingua)}};
             regola["defaultConfiguration"] = {{"level", d.avviso() ? "warning" : "error"}};
             if (d.numero() != 0) regola["properties"] = {{"number", d.numero()}};
             regole.push_back(regola);
@@ -258,8 +275,8 @@ void stampa_sarif(const Rapporto& r, std::ostream& out) {
             fisico["region"] = regione;
         }
         std::string testo = d.messaggio.in(r.lingua);
-        for (const Messaggio& n : d.note) testo += "\nnote: " + n.in(r.lingua);
-        if (r.successiva(i)) testo += "\nnote: " + nota_successiva();
+        for (const Messaggio& n : d.note) ((testo += '\n') += nota(r.lingua) + " ") += n.in(r.lingua);
+        if (r.successiva(i)) ((testo += '\n') += nota(r.lingua) + " ") += nota_successiva(r.lingua);
         Json risultato;
         risultato["ruleId"] = std::string(nome(d.stato));
         risultato["ruleIndex"] = indice;

@@ -55,8 +55,10 @@ Colore colore_di(const std::string& comando, const std::optional<std::string>& v
 // Whether the report to standard error is coloured.
 bool colora(Colore c);
 
-// One diagnostic's first line (no line end, no colour).
+// One diagnostic's first line (no line end, no colour), in the report's
+// language or in l.
 std::string riga_diagnostica(const Rapporto& r, const Diagnostica& d);
+std::string riga_diagnostica(const Rapporto& r, const Diagnostica& d, Lingua l);
 
 void stampa_testo(const Rapporto& r, std::ostream& err, bool colori = false);
 

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "cli/cli.hpp"
+#include "cli/lingua.hpp"
+#include "cli/messaggi.hpp"
 #include "platform/sorveglianza.hpp"
 
 namespace compattatore::cli {
@@ -32,16 +34,17 @@ std::string adesso() {
 // standard error, where the commands print theirs (standard output then
 // holds only what the command itself writes there, one --json object a run).
 void un_giro(const Comando& c, const Argomenti& a, std::ostream& out, std::ostream& err, int giro) {
-    err << "=== " << c.nome << " --watch, run " << giro << ", " << adesso() << " ===\n";
+    const Lingua l = lingua_scelta(c.nome, a);
+    err << Messaggio(messaggi::cli_sorveglia_giro, c.nome, giro, adesso()).in(l) << '\n';
     int esito = esito_uso;
     try {
         esito = c.esegui(a, out, err);
     } catch (const ErroreUso&) {
         throw;
     } catch (const std::exception& e) {
-        err << "compattatore-cli: " << e.what() << '\n';
+        err << "compattatore-cli: " << messaggio_di(e).in(l) << '\n';
     }
-    err << "=== exit status " << esito << "; watching for changes (Ctrl+C to stop) ===\n";
+    err << Messaggio(messaggi::cli_sorveglia_esito, esito).in(l) << '\n';
     out.flush();
     err.flush();
 }

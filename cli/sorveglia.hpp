@@ -8,12 +8,12 @@
 
 #include "cli/argomenti.hpp"
 #include "cli/comandi.hpp"
+#include "cli/messaggi.hpp"
 
 namespace compattatore::cli {
 
 // The option row of the commands that take it.
-inline constexpr Opzione opzione_sorveglia{"--watch", "", "",
-                                           "run again whenever an input file changes, until\nstopped with Ctrl+C"};
+inline constexpr Opzione opzione_sorveglia{"--watch", "", "", messaggi::aiuto_opz_sorveglia};
 
 // Runs c with a, watching a's positionals. A usage error ends the watch (it
 // cannot change with the files); any other failure of a run is reported and

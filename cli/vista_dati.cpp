@@ -8,6 +8,7 @@
 #include "cli/carica.hpp"
 #include "cli/cli.hpp"
 #include "cli/file_scenario.hpp"
+#include "cli/messaggi.hpp"
 #include "formato/file_percorso.hpp"
 #include "formato/file_planimetria.hpp"
 #include "formato/file_voci.hpp"
@@ -22,7 +23,7 @@ std::optional<double> chilometri(std::string_view comando, const Argomenti& a, c
     char* fine = nullptr;
     const double k = std::strtod(v->c_str(), &fine);
     if (v->empty() || fine != v->c_str() + v->size() || !std::isfinite(k) || k < 0 || k > 1100) {
-        throw ErroreUso(std::string(comando), std::string(o.nome) + " needs a kilometre from 0 to 1100, not \"" + *v + "\"");
+        throw ErroreUso(std::string(comando), Messaggio(messaggi::uso_chilometro, o.nome, *v));
     }
     return k * 1000;
 }
@@ -30,11 +31,13 @@ std::optional<double> chilometri(std::string_view comando, const Argomenti& a, c
 void verifica(std::string_view comando, const Argomenti& a) {
     const std::string c(comando);
     const bool da_compilati = a.ha("--from-files");
-    if (!a.valore("-o")) throw ErroreUso(c, c + " needs -o FILE" + (comando == "view" ? ".html" : ".svg"));
-    if (da_compilati && a.posizionali.size() != 3) throw ErroreUso(c, c + " --from-files needs PLAN, ENTRY and TRACK");
-    if (!da_compilati && a.posizionali.size() != 2) throw ErroreUso(c, c + " needs LINE and TRAIN");
+    if (!a.valore("-o")) {
+        throw ErroreUso(c, Messaggio(messaggi::uso_vuole_uscita, c, comando == "view" ? ".html" : ".svg"));
+    }
+    if (da_compilati && a.posizionali.size() != 3) throw ErroreUso(c, Messaggio(messaggi::uso_da_file_tre, c));
+    if (!da_compilati && a.posizionali.size() != 2) throw ErroreUso(c, Messaggio(messaggi::uso_vuole_linea_treno, c));
     if (da_compilati && (a.ha(opzione_percorso.nome) || a.ha(opzione_treno.nome))) {
-        throw ErroreUso(c, "--route and --train go with LINE and TRAIN, not --from-files");
+        throw ErroreUso(c, Messaggio(messaggi::uso_percorso_con_da_file));
     }
     // The drawing is never written over one of its inputs.
     if (*a.valore("-o") != "-") {
@@ -44,7 +47,7 @@ void verifica(std::string_view comando, const Argomenti& a) {
 
 template <class T>
 T decodificato(const std::filesystem::path& p, Decodifica<T> d) {
-    if (!d) throw FileIllegibile(p.string() + ": " + d.errore().messaggio);
+    if (!d) throw FileIllegibile(Messaggio(messaggi::cli_file_e_causa, p.string(), d.errore().messaggio));
     return std::move(d.tabella());
 }
 
@@ -53,18 +56,22 @@ T decodificato(const std::filesystem::path& p, Decodifica<T> d) {
 void carica_compilati(const Argomenti& a, std::string_view comando, Disegnabile& d) {
     std::optional<std::filesystem::path> file[3];
     std::string byte[3];
-    const char* nomi[3] = {"plan", "entry", "track"};
+    // By kind, in the order of TipoFile.
+    const Modello* secondo[3] = {&messaggi::uso_secondo_planimetria, &messaggi::uso_secondo_voci,
+                                 &messaggi::uso_secondo_percorso};
+    const Modello* manca[3] = {&messaggi::uso_manca_planimetria, &messaggi::uso_manca_voci,
+                               &messaggi::uso_manca_percorso};
     for (const std::string& f : a.posizionali) {
         const TipoFile t = tipo_di(f);
         const auto k = static_cast<std::size_t>(t);
         if (file[k]) {
-            throw ErroreUso(std::string(comando), f + ": a second " + nomi[k] + " file (the first is " + file[k]->string() + ")");
+            throw ErroreUso(std::string(comando), Messaggio(*secondo[k], f, file[k]->string()));
         }
         file[k] = f;
         byte[k] = leggi_binario(f, t);
     }
     for (std::size_t k = 0; k < 3; ++k) {
-        if (!file[k]) throw ErroreUso(std::string(comando), std::string(comando) + " --from-files needs a " + nomi[k] + " file");
+        if (!file[k]) throw ErroreUso(std::string(comando), Messaggio(*manca[k], comando));
     }
     constexpr auto p = static_cast<std::size_t>(TipoFile::planimetria);
     constexpr auto v = static_cast<std::size_t>(TipoFile::voci);
@@ -83,7 +90,7 @@ std::optional<Disegnabile> carica_disegnabile(std::string_view comando, const Ar
     OpzioniDisegno o;
     o.da = chilometri(comando, a, opzione_da);
     o.a = chilometri(comando, a, opzione_a);
-    if (o.da && o.a && *o.a <= *o.da) throw ErroreUso(std::string(comando), "--to must lie after --from");
+    if (o.da && o.a && *o.a <= *o.da) throw ErroreUso(std::string(comando), Messaggio(messaggi::uso_a_dopo_da));
     Disegnabile d;
     if (a.ha("--from-files")) {
         carica_compilati(a, comando, d);
@@ -94,18 +101,19 @@ std::optional<Disegnabile> carica_disegnabile(std::string_view comando, const Ar
     Compilazione c = carica_descrizioni(comando, a, 1);
     stampa_testo(c.rapporto, err);
     if (!c.tabelle_complete()) {
-        err << "compattatore-cli: nothing to draw\n";
+        err << "compattatore-cli: " << Messaggio(messaggi::cli_niente_da_disegnare).in(c.rapporto.lingua) << '\n';
         esito = esito_rifiutato;
         return std::nullopt;
     }
+    // The banner is part of the drawing, which never depends on the language.
     for (const Diagnostica& g : c.rapporto.diagnostiche) {
         if (g.avviso()) continue;
         o.avviso = (c.rapporto.rifiutato ? "Refused, drawn as far as it was read: " : "Problems found: ") +
-                   riga_diagnostica(c.rapporto, g);
+                   riga_diagnostica(c.rapporto, g, Lingua::en);
         break;
     }
     if (o.avviso.empty() && !c.rapporto.diagnostiche.empty()) {
-        o.avviso = "Warnings: " + riga_diagnostica(c.rapporto, c.rapporto.diagnostiche.front());
+        o.avviso = "Warnings: " + riga_diagnostica(c.rapporto, c.rapporto.diagnostiche.front(), Lingua::en);
     }
     d.planimetria = std::move(c.scenario.planimetria);
     d.voci = c.scenario.voci;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/argomenti.hpp"
+#include "cli/messaggi.hpp"
 #include "cli/plot.hpp"
 #include "model/cella.hpp"
 #include "model/planimetria.hpp"
@@ -29,8 +30,8 @@ struct Disegnabile {
 };
 
 // The options both commands take besides -o.
-inline constexpr Opzione opzione_da{"--from", "", "KM", "draw from this kilometre (default: the start)"};
-inline constexpr Opzione opzione_a{"--to", "", "KM", "draw up to this kilometre (default: the end of the track)"};
+inline constexpr Opzione opzione_da{"--from", "", "KM", messaggi::aiuto_opz_da};
+inline constexpr Opzione opzione_a{"--to", "", "KM", messaggi::aiuto_opz_a};
 
 // Loads what a and its positionals name (checked for the command); prints
 // the compile's report to err. Empty when there is nothing to draw (the

@@ -4,15 +4,15 @@
 
 _compattatore_cli_opzioni() {
   case "$1" in
-    compile)   echo "-o --keep-going --route --train --no-plan --json --sarif --max-errors --color -W -w --input-encoding --watch --help" ;;
-    check)     echo "--route --train --no-plan --json --sarif --max-errors --color -W -w --input-encoding --watch --help" ;;
-    export)    echo "--force --help" ;;
-    inspect)   echo "--json --help" ;;
-    plot)      echo "-o --route --train --from-files --from --to --watch --help" ;;
-    view)      echo "-o --route --train --from-files --from --to --help" ;;
-    decompile) echo "-o --keep-going --help" ;;
-    fmt)       echo "--check --in-place --help" ;;
-    lsp)       echo "--stdio --help" ;;
+    compile)   echo "-o --keep-going --route --train --no-plan --json --sarif --max-errors --color -W -w --input-encoding --watch --lang --help" ;;
+    check)     echo "--route --train --no-plan --json --sarif --max-errors --color -W -w --input-encoding --watch --lang --help" ;;
+    export)    echo "--force --lang --help" ;;
+    inspect)   echo "--json --lang --help" ;;
+    plot)      echo "-o --route --train --from-files --from --to --watch --lang --help" ;;
+    view)      echo "-o --route --train --from-files --from --to --lang --help" ;;
+    decompile) echo "-o --keep-going --lang --help" ;;
+    fmt)       echo "--check --in-place --lang --help" ;;
+    lsp)       echo "--stdio --lang --help" ;;
     explain)   echo "--list --lang --help" ;;
   esac
 }

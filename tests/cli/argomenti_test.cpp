@@ -16,10 +16,10 @@ namespace {
 using cli::Opzione;
 
 constexpr Opzione opzioni[] = {
-    {"", "-o", "DIR", "the output folder"},
-    {"--route", "", "NAME", "the route name"},
-    {"--json", "", "", "print JSON"},
-    {"--lang", "-l", "CODE", "the language"},
+    {"", "-o", "DIR", {"prova_o", "the output folder", "la cartella"}},
+    {"--route", "", "NAME", {"prova_route", "the route name", "il percorso"}},
+    {"--json", "", "", {"prova_json", "print JSON", "stampa JSON"}},
+    {"--lang", "-l", "CODE", {"prova_lang", "the language", "la lingua"}},
 };
 
 cli::Argomenti analizza(const std::vector<std::string>& a) { return cli::analizza_argomenti("prova", opzioni, a, 0); }
@@ -68,7 +68,7 @@ TEST(Argomenti, HelpOfEveryCommandListsEveryOptionOfItsTable) {
     for (const cli::Comando* c : cli::comandi()) {
         std::ostringstream out, err;
         ASSERT_EQ(cli::esegui({std::string(c->nome), "--help"}, out, err), cli::esito_pulito) << c->nome;
-        EXPECT_EQ(out.str(), cli::aiuto_di(*c));
+        EXPECT_EQ(out.str(), cli::aiuto_di(*c, Lingua::en));
         EXPECT_EQ(out.str().rfind("Usage: compattatore-cli " + std::string(c->nome), 0), 0u) << out.str();
         for (const Opzione& o : c->opzioni) {
             EXPECT_NE(out.str().find("  " + std::string(o.nome.empty() ? o.breve : o.nome)), std::string::npos)
