@@ -20,7 +20,7 @@ namespace {
 
 template <class T>
 T o_errore(const fs::path& p, Decodifica<T> d) {
-    if (!d) throw FileIllegibile(p.string() + ": " + d.errore().messaggio);
+    if (!d) throw FileIllegibile(p.string() + ": " + d.errore().messaggio.en());
     return std::move(d.tabella());
 }
 
@@ -104,7 +104,7 @@ RiassuntoPlanimetria riassumi_planimetria(const fs::path& p) {
     FonteFile fonte(p);
     verifica_dimensione(p, fonte.dimensione(), TipoFile::planimetria);
     Riassuntore r;
-    if (auto e = scorri_planimetria(fonte, r)) throw FileIllegibile(p.string() + ": " + e->messaggio);
+    if (auto e = scorri_planimetria(fonte, r)) throw FileIllegibile(p.string() + ": " + e->messaggio.en());
     return r.riassunto();
 }
 

@@ -44,7 +44,7 @@ void verifica(std::string_view comando, const Argomenti& a) {
 
 template <class T>
 T decodificato(const std::filesystem::path& p, Decodifica<T> d) {
-    if (!d) throw FileIllegibile(p.string() + ": " + d.errore().messaggio);
+    if (!d) throw FileIllegibile(p.string() + ": " + d.errore().messaggio.en());
     return std::move(d.tabella());
 }
 

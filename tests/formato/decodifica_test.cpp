@@ -218,8 +218,8 @@ TEST(DecodificaDanni, TrackFile) {
         const auto r = decodifica_percorso(b, NomiGara{percorso_nome, treno});
         ASSERT_FALSE(r) << d.nome;
         EXPECT_EQ(r.errore().offset, d.offset) << d.nome;
-        EXPECT_NE(r.errore().messaggio.find(d.frase), std::string::npos) << d.nome << ": " << r.errore().messaggio;
-        EXPECT_EQ(r.errore().messaggio.rfind("track file: ", 0), 0u) << d.nome;
+        EXPECT_NE(r.errore().messaggio.en().find(d.frase), std::string::npos) << d.nome << ": " << r.errore().messaggio;
+        EXPECT_EQ(r.errore().messaggio.en().rfind("track file: ", 0), 0u) << d.nome;
     }
 }
 
@@ -253,8 +253,8 @@ TEST(DecodificaDanni, EntryFile) {
         const auto r = decodifica_voci(b);
         ASSERT_FALSE(r) << d.nome;
         EXPECT_EQ(r.errore().offset, d.offset) << d.nome << ": " << r.errore().messaggio;
-        EXPECT_NE(r.errore().messaggio.find(d.frase), std::string::npos) << d.nome << ": " << r.errore().messaggio;
-        EXPECT_EQ(r.errore().messaggio.rfind("entry file: ", 0), 0u) << d.nome;
+        EXPECT_NE(r.errore().messaggio.en().find(d.frase), std::string::npos) << d.nome << ": " << r.errore().messaggio;
+        EXPECT_EQ(r.errore().messaggio.en().rfind("entry file: ", 0), 0u) << d.nome;
     }
 }
 
@@ -311,8 +311,8 @@ TEST(DecodificaDanni, PlanFile) {
         const auto r = decodifica_planimetria(c.byte);
         ASSERT_FALSE(r) << c.nome;
         EXPECT_EQ(r.errore().offset, c.offset) << c.nome << ": " << r.errore().messaggio;
-        EXPECT_NE(r.errore().messaggio.find(c.frase), std::string::npos) << c.nome << ": " << r.errore().messaggio;
-        EXPECT_EQ(r.errore().messaggio.rfind("plan file: ", 0), 0u) << c.nome;
+        EXPECT_NE(r.errore().messaggio.en().find(c.frase), std::string::npos) << c.nome << ": " << r.errore().messaggio;
+        EXPECT_EQ(r.errore().messaggio.en().rfind("plan file: ", 0), 0u) << c.nome;
     }
 }
 
@@ -362,7 +362,7 @@ TEST(DecodificaDanni, RandomDamageGivesAnErrorOrATableNeverACrash) {
         if (e) {
             EXPECT_GE(e->offset, 0);
             EXPECT_LE(e->offset, static_cast<std::int64_t>(b.size()));
-            EXPECT_FALSE(e->messaggio.empty());
+            EXPECT_FALSE(e->messaggio.en().empty());
         }
     }
 }
