@@ -32,7 +32,7 @@ template <class T>
 T decodificato(const fs::path& p, Decodifica<T> d) {
     if (!d) {
         throw FileIllegibile(p.string() + ": at byte " + std::to_string(d.errore().offset) + ": " +
-                             d.errore().messaggio);
+                             d.errore().messaggio.en());
     }
     return std::move(d.tabella());
 }
@@ -81,7 +81,7 @@ int esegui_decompile(const Argomenti& a, std::ostream& out, std::ostream& err) {
     }
 
     const decompila::Decompilato d = decompila::decompila(t);
-    for (const std::string& p : d.problemi) err << "compattatore-cli: " << p << '\n';
+    for (const Messaggio& p : d.problemi) err << "compattatore-cli: " << p.en() << '\n';
     if (!d.esatto()) err << "compattatore-cli: no description compiles to these files\n";
     if (!d.esatto() && !prosegui) {
         err << "compattatore-cli: no file written\n";

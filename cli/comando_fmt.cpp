@@ -43,7 +43,7 @@ int esegui_fmt(const Argomenti& a, std::ostream& out, std::ostream& err) {
     for (const fs::path& p : file) {
         const std::string testo = leggi_ingresso(p, massimo_descrizione);
         const decompila::Formattato f = decompila::formatta(testo, tipo_di(p, testo));
-        for (const std::string& n : f.note) err << p.string() << ":" << n.substr(5) << '\n';
+        for (const decompila::Nota& n : f.note) err << p.string() << ":" << n.riga << ": " << n.testo.en() << '\n';
         const bool cambia = f.testo != testo;
         if (controlla) {
             if (cambia) {

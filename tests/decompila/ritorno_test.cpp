@@ -57,7 +57,7 @@ Esito ritorno(std::string_view linea, std::string_view treno, std::int32_t j) {
     const Byte attesi = serializza(primo.scenario);
     const Decompilato d = decompila(decodifica(attesi, j != 0));
     Esito e;
-    e.problemi = d.problemi;
+    for (const Messaggio& p : d.problemi) e.problemi.push_back(p.en());
     const Compilato secondo = compila_testi(d.linea, d.treno, d.nome_percorso, d.numero_treno, j);
     const Byte ottenuti = serializza(secondo.scenario);
     e.esatto = d.esatto() && ottenuti == attesi && !secondo.rifiutato && secondo.arresto == Stato::nessuno;
