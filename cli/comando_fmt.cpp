@@ -35,15 +35,11 @@ decompila::TipoDescrizione tipo_di(const fs::path& p, std::string_view testo) {
                                                                        : decompila::TipoDescrizione::treno;
 }
 
-// A note of the formatter ("line N: ...", in either language) as "PATH:N: ...".
-std::string nota_di(const fs::path& p, const std::string& testo) {
-    for (const std::string_view parola : {std::string_view("line "), std::string_view("riga ")}) {
-        if (testo.size() > parola.size() && testo.starts_with(parola) && testo[parola.size()] >= '0' &&
-            testo[parola.size()] <= '9') {
-            return p.string() + ":" + testo.substr(parola.size());
-        }
-    }
-    return p.string() + ": " + testo;
+// A note of the formatter as "PATH:N: ...", or "PATH: ..." when it has no line.
+std::string nota_di(const fs::path& p, const decompila::Nota& n, Lingua l) {
+    std::string r = p.string();
+    if (n.riga > 0) (r += ':') += std::to_string(n.riga);
+    return (r += ": ") += n.testo.in(l);
 }
 
 int esegui_fmt(const Argomenti& a, std::ostream& out, std::ostream& err) {
@@ -58,7 +54,7 @@ int esegui_fmt(const Argomenti& a, std::ostream& out, std::ostream& err) {
     for (const fs::path& p : file) {
         const std::string testo = leggi_ingresso(p, massimo_descrizione);
         const decompila::Formattato f = decompila::formatta(testo, tipo_di(p, testo));
-        for (const auto& n : f.note) err << nota_di(p, in_lingua(n, l)) << '\n';
+        for (const decompila::Nota& n : f.note) err << nota_di(p, n, l) << '\n';
         const bool cambia = f.testo != testo;
         if (controlla) {
             if (cambia) {

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "decompila/curve.hpp"
+#include "decompila/messaggi.hpp"
 #include "decompila/scrivi_descrizioni.hpp"
 #include "formato/segni.hpp"
 #include "model/arrotonda.hpp"
@@ -19,16 +20,16 @@ namespace {
 std::string n(std::int64_t v) { return std::to_string(v); }
 
 // "at 86600 m (cell 1733)": metres first.
-std::string dove(std::int64_t cella) { return "at " + n(50 * cella) + " m (cell " + n(cella) + ")"; }
+Messaggio dove(std::int64_t cella) { return Messaggio(messaggi::decompila_dove, 50 * cella, cella); }
 
 // floor(a / b) and the remainder that goes with it, for b > 0.
 std::int64_t quoziente(std::int64_t a, std::int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
 // A text field of a description can hold neither a comma nor a line end, and
 // the field input drops its leading blanks.
-std::optional<std::string> testo_non_valido(const std::string& t) {
-    if (t.find_first_of(",\r\n") != std::string::npos) return "holds a comma or a line end";
-    if (!t.empty() && (t.front() == ' ' || t.front() == '\t')) return "begins with a blank";
+std::optional<Messaggio> testo_non_valido(const std::string& t) {
+    if (t.find_first_of(",\r\n") != std::string::npos) return Messaggio(messaggi::decompila_virgola_o_fine_riga);
+    if (!t.empty() && (t.front() == ' ' || t.front() == '\t')) return Messaggio(messaggi::decompila_inizia_con_blanco);
     return std::nullopt;
 }
 
@@ -50,14 +51,14 @@ public:
 
 private:
     const Cella& cella(std::int64_t c) const { return percorso_[static_cast<std::size_t>(c)]; }
-    void problema(std::string s) { problemi_.push_back(std::move(s)); }
+    void problema(Messaggio m) { problemi_.push_back(std::move(m)); }
 
     bool dimensioni();
     Sezione generale_linea();
     std::vector<Riga> progressive();
     Sezione curve();
     std::vector<Riga> profilo(const char* chiave, std::uint8_t Cella::*membro, std::int64_t scarto, std::int64_t scala,
-                              const char* cosa);
+                              const Modello& cosa);
     Sezione montagne();
     Sezione cartelli();
     Sezione indicazioni();
@@ -73,7 +74,7 @@ private:
     Voci voci_;
     std::int32_t ultima_ = 0;
     std::int32_t n_stazioni_ = 0;
-    std::vector<std::string> problemi_;
+    std::vector<Messaggio> problemi_;
     std::set<std::int64_t> fermate_libere_;  // stopping cells a hidden board may go to
     std::vector<Sezione> sezioni_treno_;     // all but the code points
     std::set<std::int64_t> codici_;          // cells of the code points the description gives
@@ -82,19 +83,17 @@ private:
 bool Analisi::dimensioni() {
     const std::int32_t l = voci_[indice_voce::parametri_treno].fine;
     if (l < 0 || l > lunghezza_massima) {
-        problema("entry file, entry 84: the line length " + n(l) + " m lies outside 0 to " + n(lunghezza_massima) +
-                 " m");
+        problema(Messaggio(messaggi::decompila_lunghezza_linea, l, lunghezza_massima));
         return false;
     }
     const std::int64_t ultima = arrotonda(std::int64_t{l} + prolungamento, 50);
     if (static_cast<std::int64_t>(percorso_.size()) != ultima + 1) {
-        problema("track file: it holds " + n(static_cast<std::int64_t>(percorso_.size())) + " cells; a line of " +
-                 n(l) + " m has " + n(ultima + 1));
+        problema(Messaggio(messaggi::decompila_celle_percorso, percorso_.size(), l, ultima + 1));
         return false;
     }
     if (t_.planimetria && t_.planimetria->ultimo() != l + prolungamento) {
-        problema("plan file: it holds metres 0 to " + n(t_.planimetria->ultimo()) + "; a line of " + n(l) +
-                 " m has 0 to " + n(std::int64_t{l} + prolungamento));
+        problema(Messaggio(messaggi::decompila_metri_planimetria, t_.planimetria->ultimo(), l,
+                           std::int64_t{l} + prolungamento));
         return false;
     }
     return true;
@@ -137,10 +136,9 @@ std::vector<Riga> Analisi::progressive() {
         }
         return righe;
     } while (std::next_permutation(ordine.begin(), ordine.end()));
-    problema("entry file, entries 81 to 83: no three kilometric progressives sort to the stored ones (" +
-             n(memo[0].inizio) + ", " + n(memo[0].fine) + ", " + n(memo[0].posizione) + " / " + n(memo[1].inizio) +
-             ", " + n(memo[1].fine) + ", " + n(memo[1].posizione) + " / " + n(memo[2].inizio) + ", " +
-             n(memo[2].fine) + ", " + n(memo[2].posizione) + ")");
+    problema(Messaggio(messaggi::decompila_progressive, memo[0].inizio, memo[0].fine, memo[0].posizione,
+                       memo[1].inizio, memo[1].fine, memo[1].posizione, memo[2].inizio, memo[2].fine,
+                       memo[2].posizione));
     return {};
 }
 
@@ -157,8 +155,7 @@ Sezione Analisi::generale_linea() {
     if (treno.posizione == 9) {
         chiave = "ripetizione segnali 9 codici";
     } else if (treno.posizione == 0 ? treno.fine != 0 : treno.posizione != 4) {
-        problema("entry file, entry 86: the cab-signal code system " + n(treno.posizione) + " with the section end " +
-                 n(treno.fine) + " m is none a description gives (4 or 9, 0 only with the end 0)");
+        problema(Messaggio(messaggi::decompila_ripetizione_segnali, treno.posizione, treno.fine));
     }
     s.righe.push_back(Riga::di_voce(chiave, {n(treno.inizio), n(treno.fine)}));
     return s;
@@ -173,13 +170,11 @@ Sezione Analisi::curve() {
     const CurveTrovate trovate = trova_curve(*t_.planimetria);
     for (const PuntoEstraneo& p : trovate.estranei) {
         if (problemi_.size() > 40) break;
-        problema("at " + n(p.metro) + " m, plan file: the point follows neither a straight run nor a curve of any "
-                 "class from the two before it");
+        problema(Messaggio(messaggi::decompila_punto_estraneo, p.metro));
     }
     for (const Curva& c : trovate.curve) {
         if (std::int64_t{c.inizio} + c.lunghezza > 1000000) {
-            problema("at " + n(c.inizio) + " m, plan file: a curve runs past metre 1000000, which no curve entry "
-                     "may draw");
+            problema(Messaggio(messaggi::decompila_curva_oltre, c.inizio));
         }
         s.righe.push_back(Riga::di_voce(c.chiave(), {n(c.inizio), n(c.lunghezza)}));
     }
@@ -190,7 +185,7 @@ Sezione Analisi::curve() {
 // at most one more) as entries at its changes: value = byte * scala -
 // scarto.
 std::vector<Riga> Analisi::profilo(const char* chiave, std::uint8_t Cella::*membro, std::int64_t scarto,
-                                   std::int64_t scala, const char* cosa) {
+                                   std::int64_t scala, const Modello& cosa) {
     std::vector<Riga> righe;
     const auto valore = [&](std::int64_t c) { return n(std::int64_t{cella(c).*membro} * scala - scarto); };
     righe.push_back(Riga::di_voce(chiave, {"0", valore(0)}));
@@ -201,8 +196,8 @@ std::vector<Riga> Analisi::profilo(const char* chiave, std::uint8_t Cella::*memb
     }
     for (std::int64_t c = ultima_scritta + 1; c <= ultima_; ++c) {
         if (cella(c).*membro != 0) {
-            problema(dove(c) + ", track file: " + cosa + " " + n(cella(c).*membro) +
-                     " on one of the last cells, which no description fills");
+            problema(Messaggio(messaggi::decompila_profilo_in_coda, dove(c), Messaggio(cosa),
+                               std::int64_t{cella(c).*membro}));
         }
     }
     return righe;
@@ -247,8 +242,7 @@ Sezione Analisi::montagne() {
     for (std::int64_t c = 0; c <= ultima_; ++c) {
         if (cella(c).tipo != tipo_cella::segnale_montagna || spiegati.contains(c)) continue;
         if (c < 3) {
-            problema(dove(c) + ", track file: a mountain-zone marker on one of the first three cells, which no zone "
-                     "marks");
+            problema(Messaggio(messaggi::decompila_segnale_montagna_iniziale, dove(c)));
             continue;
         }
         std::int64_t fine = c;
@@ -265,8 +259,8 @@ Sezione Analisi::montagne() {
         const std::int64_t b = 50 * (z.ultima + 1);
         if (fine_precedente && a - *fine_precedente <= 150 && z.tipo != 3) {
             if (a <= 150) {
-                problema(dove(z.prima) + ", track file: a mountain zone of type " + n(z.tipo) + " begins " +
-                         n(a - *fine_precedente) + " m after the one before it ends; a description makes it type 3");
+                problema(Messaggio(messaggi::decompila_montagna_vicina, dove(z.prima), std::int64_t{z.tipo},
+                                   a - *fine_precedente));
             }
             s.righe.push_back(Riga::di_voce("montagna", {"0", "0", "0"}));
         }
@@ -275,8 +269,7 @@ Sezione Analisi::montagne() {
         fine_precedente = b;
     }
     if (s.righe.size() > static_cast<std::size_t>(massimo_montagne)) {
-        problema("track file: the mountain zones take " + n(static_cast<std::int64_t>(s.righe.size())) +
-                 " zone entries; a description holds at most " + n(massimo_montagne));
+        problema(Messaggio(messaggi::decompila_troppe_montagne, s.righe.size(), massimo_montagne));
     }
     return s;
 }
@@ -311,13 +304,11 @@ Sezione Analisi::indicazioni() {
         const Cella& x = cella(c);
         if (x.tipo != tipo_cella::cartello) continue;
         if (x.valore_1 < 0 || x.valore_1 > indice_voce::primo_cartello || x.valore_1 <= n_stazioni_) {
-            problema(dove(c) + ", track file: an indication board names entry " + n(x.valore_1) +
-                     ", which cannot hold a board text");
+            problema(Messaggio(messaggi::decompila_cartello_senza_testo, dove(c), x.valore_1));
             continue;
         }
         if (!per_slot.emplace(x.valore_1, c).second) {
-            problema(dove(c) + ", track file: an indication board names entry " + n(x.valore_1) +
-                     ", which another board already names");
+            problema(Messaggio(messaggi::decompila_cartello_doppio, dove(c), x.valore_1));
         }
     }
     std::int64_t basso = indice_voce::primo_cartello + 1;
@@ -330,8 +321,7 @@ Sezione Analisi::indicazioni() {
     for (std::int64_t slot = indice_voce::primo_cartello; slot >= basso; --slot) {
         const std::string& testo = voci_[static_cast<std::size_t>(slot)].nome;
         if (auto perche = testo_non_valido(testo)) {
-            problema("entry file, entry " + n(slot) + ": the board text \"" + testo + "\" " + *perche +
-                     ", which no description can give");
+            problema(Messaggio(messaggi::decompila_testo_cartello, slot, Messaggio::citato(testo), std::move(*perche)));
         }
         std::int64_t c = 0;
         if (auto it = per_slot.find(slot); it != per_slot.end()) {
@@ -341,8 +331,7 @@ Sezione Analisi::indicazioni() {
             c = *fermate_libere_.begin();
             fermate_libere_.erase(fermate_libere_.begin());
         } else {
-            problema("entry file, entry " + n(slot) + ": the board text \"" + testo +
-                     "\" stands on no cell of the track");
+            problema(Messaggio(messaggi::decompila_cartello_fuori, slot, Messaggio::citato(testo)));
             continue;
         }
         s.righe.push_back(Riga::di_voce("cartello_indicatore", {n(50 * (c - 1))}, testo));
@@ -379,8 +368,7 @@ Sezione Analisi::stazioni() {
         std::int64_t campo_6 = v.opzione_c;
         if (!lunga && campo_6 == 0 && std::int64_t{v.fine} - (p + l / 2) == 50) campo_6 = 1;
         if (auto perche = testo_non_valido(v.nome)) {
-            problema("entry file, entry " + n(k) + ": the station name \"" + v.nome + "\" " + *perche +
-                     ", which no description can give");
+            problema(Messaggio(messaggi::decompila_nome_stazione, k, Messaggio::citato(v.nome), std::move(*perche)));
         }
         const std::int64_t ore = v.orario / 3600;
         const std::int64_t minuti = v.orario % 3600 / 60;
@@ -496,8 +484,8 @@ Decompilato Analisi::esegui() {
     }
     // Train first: the stations say which entries hold board texts.
     sezioni_treno_.push_back(generale_treno());
-    sezioni_treno_.push_back({"[aderenze]", profilo("aderenza", &Cella::aderenza, 0, 1, "adhesion")});
-    sezioni_treno_.push_back({"[vel_limite]", profilo("velocita", &Cella::velocita_limite, 0, 5, "speed limit")});
+    sezioni_treno_.push_back({"[aderenze]", profilo("aderenza", &Cella::aderenza, 0, 1, messaggi::decompila_aderenza)});
+    sezioni_treno_.push_back({"[vel_limite]", profilo("velocita", &Cella::velocita_limite, 0, 5, messaggi::decompila_velocita_limite)});
     sezioni_treno_.push_back(stazioni());
     sezioni_treno_.push_back(rallentamenti());
     sezioni_treno_.push_back(segnali());
@@ -505,7 +493,7 @@ Decompilato Analisi::esegui() {
     Descrizione linea;
     linea.sezioni.push_back(generale_linea());
     linea.sezioni.push_back(curve());
-    linea.sezioni.push_back({"[pendenze]", profilo("pendenza", &Cella::pendenza, 100, 1, "gradient")});
+    linea.sezioni.push_back({"[pendenze]", profilo("pendenza", &Cella::pendenza, 100, 1, messaggi::decompila_pendenza)});
     linea.sezioni.push_back(montagne());
     linea.sezioni.push_back(cartelli());
     linea.sezioni.push_back(indicazioni());
@@ -541,13 +529,13 @@ Decompilato Analisi::esegui() {
     }
     for (const Diagnostica& d : prova.scenario.diagnostiche) {
         if (d.avviso()) continue;
-        problemi_.push_back("the texts are refused when compiled (status " + n(d.numero()) + "): " + d.messaggio.en());
+        problemi_.push_back(Messaggio(messaggi::decompila_rifiutati, d.numero(), d.messaggio));
     }
     if (prova.arresto != Stato::nessuno) {
-        problemi_.push_back("the texts stop the compile with error " + n(numero(prova.arresto)));
+        problemi_.push_back(Messaggio(messaggi::decompila_arresto, numero(prova.arresto)));
     }
-    if (prova.percorso_assente) problemi_.push_back("the texts leave the track unsized");
-    for (std::string& d : differenze(prova.scenario, t_)) problemi_.push_back(std::move(d));
+    if (prova.percorso_assente) problemi_.push_back(Messaggio(messaggi::decompila_percorso_assente));
+    for (Messaggio& d : differenze(prova.scenario, t_)) problemi_.push_back(std::move(d));
     esito.problemi = std::move(problemi_);
     return esito;
 }

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "decompila/ritorno.hpp"
+#include "model/messaggio.hpp"
 
 namespace compattatore::decompila {
 
@@ -31,7 +32,7 @@ struct Decompilato {
     std::string numero_treno;   // from entry 86
     // What no description can give, and where the compiled texts differ from
     // the tables; empty when the round trip is exact.
-    std::vector<std::string> problemi;
+    std::vector<Messaggio> problemi;
 
     bool esatto() const { return problemi.empty(); }
 };

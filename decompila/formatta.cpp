@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "decompila/messaggi.hpp"
 #include "decompila/ritorno.hpp"
 #include "decompila/scrivi_descrizioni.hpp"
 #include "readers/lettore_campi.hpp"
@@ -121,7 +122,6 @@ std::optional<Riga> voce(std::string_view chiave, std::string_view resto, const 
     return Riga::di_voce(std::string(chiave), std::move(valori), std::move(testo));
 }
 
-std::string riga_n(std::size_t i) { return "line " + std::to_string(i + 1) + ": "; }
 
 bool intestazione(std::string_view campo) {
     return campo.find('[') != std::string_view::npos && campo.find(']') != std::string_view::npos &&
@@ -148,8 +148,7 @@ Formattato formatta_senza_prova(std::string_view testo, TipoDescrizione tipo) {
             if (!fermo && contiene(r, "[generale]")) {
                 if (virgola != std::string_view::npos) {
                     fermo = true;
-                    f.note.push_back(riga_n(i) + "the heading shares its line with other fields: the text is left "
-                                     "as it stands from here");
+                    f.note.push_back({i + 1, Messaggio(messaggi::decompila_intestazione_con_campi)});
                 } else {
                     iniziato = true;
                     generale = tipo == TipoDescrizione::linea;
@@ -184,16 +183,15 @@ Formattato formatta_senza_prova(std::string_view testo, TipoDescrizione tipo) {
         }
         if (!v) {
             fermo = true;
-            f.note.push_back(riga_n(i) + (k.size() > 1 ? "the keyword field holds more than one entry kind"
-                                          : k.empty() ? "fields after a field of no known entry"
-                                                      : "the entry does not end with its line") +
-                             ": the text is left as it stands from here");
+            const Modello& perche = k.size() > 1 ? messaggi::decompila_piu_tipi
+                                    : k.empty()  ? messaggi::decompila_campi_dopo_ignoto
+                                                 : messaggi::decompila_voce_oltre_riga;
+            f.note.push_back({i + 1, Messaggio(messaggi::decompila_lasciato_da_qui, Messaggio(perche))});
             out.push_back(Riga::come_sta(std::string(r)));
             continue;
         }
         if (!canonica(primo)) {
-            f.note.push_back(riga_n(i) + "\"" + std::string(primo) + "\" is read as an entry because it holds a "
-                             "keyword");
+            f.note.push_back({i + 1, Messaggio(messaggi::decompila_parola_contenuta, Messaggio::citato(primo))});
         }
         out.push_back(std::move(*v));
     }
@@ -213,7 +211,7 @@ Formattato formatta(std::string_view testo, TipoDescrizione tipo) {
     const Compilato prima = compila_con(testo);
     const Compilato dopo = compila_con(f.testo);
     if (!prima.stesso_esito(dopo) || serializza(prima.scenario) != serializza(dopo.scenario)) {
-        f.note.push_back("line 1: the formatted text would compile differently: the text is left as it stands");
+        f.note.push_back({1, Messaggio(messaggi::decompila_compilerebbe_diversamente)});
         f.testo = std::string(testo);
     }
     return f;

@@ -18,13 +18,21 @@
 #include <string_view>
 #include <vector>
 
+#include "model/messaggio.hpp"
+
 namespace compattatore::decompila {
 
 enum class TipoDescrizione { linea, treno };
 
+// What was left as it stands, and from which line of the text (1-based).
+struct Nota {
+    std::size_t riga = 0;
+    Messaggio testo;
+};
+
 struct Formattato {
     std::string testo;
-    std::vector<std::string> note;  // "line N: ..." for what was left as it stands
+    std::vector<Nota> note;
 };
 
 Formattato formatta(std::string_view testo, TipoDescrizione tipo);

@@ -4,6 +4,7 @@
 #include <functional>
 #include <sstream>
 
+#include "decompila/messaggi.hpp"
 #include "output/compila.hpp"
 #include "formato/file_percorso.hpp"
 #include "formato/file_planimetria.hpp"
@@ -104,10 +105,9 @@ std::string doppio(double v) {
 }
 
 void differenze_percorso(const std::vector<Cella>& ottenuto, const std::vector<Cella>& atteso,
-                         std::vector<std::string>& out, std::size_t massimo) {
+                         std::vector<Messaggio>& out, std::size_t massimo) {
     if (ottenuto.size() != atteso.size()) {
-        out.push_back("track file: it holds " + std::to_string(atteso.size()) + " cells; the text gives " +
-                      std::to_string(ottenuto.size()));
+        out.push_back(Messaggio(messaggi::decompila_differenza_celle, atteso.size(), ottenuto.size()));
         return;
     }
     for (std::size_t c = 0; c < atteso.size() && out.size() < massimo; ++c) {
@@ -115,35 +115,33 @@ void differenze_percorso(const std::vector<Cella>& ottenuto, const std::vector<C
             const std::int32_t a = m.valore(atteso[c]);
             const std::int32_t o = m.valore(ottenuto[c]);
             if (a == o) continue;
-            out.push_back("at " + std::to_string(50 * c) + " m (cell " + std::to_string(c) + "), track file: " +
-                          m.nome + " holds " + std::to_string(a) + ", the text gives " + std::to_string(o));
+            out.push_back(Messaggio(messaggi::decompila_differenza_cella, Messaggio(messaggi::decompila_dove, 50 * c, c),
+                                    m.nome, a, o));
             if (out.size() >= massimo) return;
         }
     }
 }
 
-void differenze_voci(const Voci& ottenute, const Voci& attese, std::vector<std::string>& out, std::size_t massimo) {
+void differenze_voci(const Voci& ottenute, const Voci& attese, std::vector<Messaggio>& out, std::size_t massimo) {
     for (std::size_t i = 0; i < attese.size() && out.size() < massimo; ++i) {
         const Voce& a = attese[i];
         const Voce& o = ottenute[i];
         if (a.nome != o.nome) {
-            out.push_back("entry file, entry " + std::to_string(i) + ": nome holds \"" + a.nome +
-                          "\", the text gives \"" + o.nome + "\"");
+            out.push_back(Messaggio(messaggi::decompila_differenza_nome, i, Messaggio::citato(a.nome),
+                                    Messaggio::citato(o.nome)));
         }
         for (const MembroVoce& m : membri_voce()) {
             if (out.size() >= massimo) return;
             if (m.valore(a) == m.valore(o)) continue;
-            out.push_back("entry file, entry " + std::to_string(i) + ": " + m.nome + " holds " +
-                          std::to_string(m.valore(a)) + ", the text gives " + std::to_string(m.valore(o)));
+            out.push_back(Messaggio(messaggi::decompila_differenza_voce, i, m.nome, m.valore(a), m.valore(o)));
         }
     }
 }
 
-void differenze_planimetria(const Planimetria& ottenuta, const Planimetria& attesa, std::vector<std::string>& out,
+void differenze_planimetria(const Planimetria& ottenuta, const Planimetria& attesa, std::vector<Messaggio>& out,
                             std::size_t massimo) {
     if (ottenuta.ultimo() != attesa.ultimo()) {
-        out.push_back("plan file: it holds metres 0 to " + std::to_string(attesa.ultimo()) + "; the text gives 0 to " +
-                      std::to_string(ottenuta.ultimo()));
+        out.push_back(Messaggio(messaggi::decompila_differenza_metri, attesa.ultimo(), ottenuta.ultimo()));
         return;
     }
     const PuntiPlanimetria a = attesa.punti();
@@ -151,22 +149,21 @@ void differenze_planimetria(const Planimetria& ottenuta, const Planimetria& atte
     const std::int32_t n = std::max(a.calcolati(), o.calcolati());
     for (std::int32_t m = 0; m < n && out.size() < massimo; ++m) {
         if (m >= a.calcolati() || m >= o.calcolati()) {
-            out.push_back("plan file: points are computed up to metre " + std::to_string(a.calcolati() - 1) +
-                          "; the text computes them up to " + std::to_string(o.calcolati() - 1));
+            out.push_back(Messaggio(messaggi::decompila_differenza_calcolati, a.calcolati() - 1, o.calcolati() - 1));
             return;
         }
         const bool x = std::bit_cast<std::uint64_t>(a.x(m)) == std::bit_cast<std::uint64_t>(o.x(m));
         const bool y = std::bit_cast<std::uint64_t>(a.y(m)) == std::bit_cast<std::uint64_t>(o.y(m));
         if (x && y) continue;
-        out.push_back("at " + std::to_string(m) + " m, plan file: the point holds (" + doppio(a.x(m)) + ", " +
-                      doppio(a.y(m)) + "), the text gives (" + doppio(o.x(m)) + ", " + doppio(o.y(m)) + ")");
+        out.push_back(Messaggio(messaggi::decompila_differenza_punto, m, doppio(a.x(m)), doppio(a.y(m)), doppio(o.x(m)),
+                                doppio(o.y(m))));
     }
 }
 
 }  // namespace
 
-std::vector<std::string> differenze(const Scenario& ottenuto, const Tabelle& attese, std::size_t massimo) {
-    std::vector<std::string> out;
+std::vector<Messaggio> differenze(const Scenario& ottenuto, const Tabelle& attese, std::size_t massimo) {
+    std::vector<Messaggio> out;
     differenze_percorso(ottenuto.percorso, attese.percorso, out, massimo);
     differenze_voci(ottenuto.voci, attese.voci, out, massimo);
     if (attese.planimetria) differenze_planimetria(ottenuto.planimetria, *attese.planimetria, out, massimo);

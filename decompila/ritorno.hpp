@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/messaggio.hpp"
 #include "model/scenario.hpp"
 
 namespace compattatore::decompila {
@@ -46,7 +47,7 @@ Byte serializza(const Scenario& s);
 // Where the tables of a compile differ from the expected ones: one sentence
 // each, metres first for the track, at most `massimo`. The plan is compared
 // only when the expected tables have one.
-std::vector<std::string> differenze(const Scenario& ottenuto, const Tabelle& attese, std::size_t massimo = 20);
+std::vector<Messaggio> differenze(const Scenario& ottenuto, const Tabelle& attese, std::size_t massimo = 20);
 
 // What a cell holds, member by member, for the messages.
 std::string descrivi_cella(const Cella& c);

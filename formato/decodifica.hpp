@@ -17,12 +17,15 @@
 #include <utility>
 #include <variant>
 
+#include "formato/messaggi.hpp"
+#include "model/messaggio.hpp"
+
 namespace compattatore {
 
 // Why a file is not one this system writes.
 struct ErroreDecodifica {
     std::int64_t offset = 0;  // byte of the file where the problem lies
-    std::string messaggio;    // a full sentence, starting with the file kind
+    Messaggio messaggio;      // a full sentence, starting with the file kind
 
     bool operator==(const ErroreDecodifica&) const = default;
 };
@@ -55,13 +58,14 @@ struct NomiGara {
 // The pieces of the decoders' messages.
 namespace dettaglio_decodifica {
 
-inline ErroreDecodifica errore(std::size_t offset, std::string messaggio) {
+inline ErroreDecodifica errore(std::size_t offset, Messaggio messaggio) {
     return ErroreDecodifica{static_cast<std::int64_t>(offset), std::move(messaggio)};
 }
 
-inline std::string n(std::int64_t v) { return std::to_string(v); }
-
-inline std::string byte_s(std::int64_t v) { return v == 1 ? "1 byte" : n(v) + " bytes"; }
+// "1 byte", "N bytes".
+inline Messaggio byte_s(std::int64_t v) {
+    return v == 1 ? Messaggio(messaggi::formato_un_byte) : Messaggio(messaggi::formato_byte, v);
+}
 
 }  // namespace dettaglio_decodifica
 

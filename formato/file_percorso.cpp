@@ -34,16 +34,16 @@ Decodifica<std::vector<Cella>> decodifica_percorso(std::string_view byte, const 
     if (dimensione % byte_cella != 0) {
         const std::int64_t intere = dimensione / byte_cella * byte_cella;
         return errore(static_cast<std::size_t>(intere),
-                      "track file: " + byte_s(dimensione) + " is not a multiple of " + n(byte_cella) + " (" +
-                          byte_s(dimensione - intere) + " after the last whole cell at byte " + n(intere) + ")");
+                      Messaggio(messaggi::formato_percorso_non_multiplo, byte_s(dimensione), byte_cella,
+                                byte_s(dimensione - intere), intere));
     }
     if (dimensione / byte_cella < 2) {
-        return errore(byte.size(), "track file: " + byte_s(dimensione) + " holds " + n(dimensione / byte_cella) +
-                                       " cells, a track has at least cells 0 and 1");
+        return errore(byte.size(),
+                      Messaggio(messaggi::formato_percorso_poche_celle, byte_s(dimensione), dimensione / byte_cella));
     }
     if (dimensione / byte_cella > celle_massime) {
-        return errore(0, "track file: " + n(dimensione / byte_cella) + " cells, more than the " + n(celle_massime) +
-                             " of the longest line (" + n(lunghezza_massima) + " m)");
+        return errore(0, Messaggio(messaggi::formato_percorso_troppe_celle, dimensione / byte_cella, celle_massime,
+                                   lunghezza_massima));
     }
     std::vector<Cella> percorso(static_cast<std::size_t>(dimensione / byte_cella));
     Lettore c(byte);
@@ -62,17 +62,14 @@ Decodifica<std::vector<Cella>> decodifica_percorso(std::string_view byte, const 
     }
     const Cella& prima = percorso[cella_marchio];
     if (prima.valore_1 != marchio_percorso) {
-        return errore(offset_marchio_percorso, "track file: the file mark at byte " + n(offset_marchio_percorso) +
-                                                   " (cell 1) is " + n(prima.valore_1) + ", expected " +
-                                                   n(marchio_percorso));
+        return errore(offset_marchio_percorso, Messaggio(messaggi::formato_percorso_marchio, offset_marchio_percorso,
+                                                         prima.valore_1, marchio_percorso));
     }
     if (nomi) {
         const std::int16_t atteso = codice_gara_og(nomi->numero_treno, nomi->nome_percorso);
         if (prima.valore_2 != atteso) {
-            return errore(offset_codice_percorso, "track file: the plain competition code at byte " +
-                                                      n(offset_codice_percorso) + " (cell 1) is " +
-                                                      n(prima.valore_2) + ", expected " + n(atteso) +
-                                                      " for the train and route names");
+            return errore(offset_codice_percorso, Messaggio(messaggi::formato_percorso_codice, offset_codice_percorso,
+                                                            prima.valore_2, atteso));
         }
     }
     return percorso;

@@ -114,21 +114,24 @@ inline Elemento leggi_elemento(LettoreFonte& c) {
     return e;
 }
 
-std::string descrivi(const Elemento& e) {
-    if (e.tag == tag_intero) return "the Integer " + n(e.intero);
-    return std::string(e.tag == tag_vuoto ? "an " : "a ") + nome_tag(e.tag);
+Messaggio descrivi(const Elemento& e) {
+    switch (e.tag) {
+        case tag_intero: return Messaggio(messaggi::formato_elemento_intero, e.intero);
+        case tag_vuoto: return Messaggio(messaggi::formato_elemento_vuoto);
+        case tag_doppio: return Messaggio(messaggi::formato_elemento_doppio);
+        default: return Messaggio(messaggi::formato_elemento_ignoto);
+    }
 }
 
 std::int64_t i64(std::uint64_t v) { return static_cast<std::int64_t>(v); }
 
-ErroreDecodifica errore_a(std::uint64_t offset, std::string messaggio) {
+ErroreDecodifica errore_a(std::uint64_t offset, Messaggio messaggio) {
     return ErroreDecodifica{i64(offset), std::move(messaggio)};
 }
 
-ErroreDecodifica fuori_schema(const Elemento& e, std::int64_t metro, int colonna, const std::string& atteso) {
-    return errore_a(e.offset, "plan file: point " + n(metro) + " of column " + n(colonna) + " at byte " +
-                                  n(i64(e.offset)) + " holds " + descrivi(e) + ", expected " + atteso +
-                                  " (not a plan this system writes)");
+ErroreDecodifica fuori_schema(const Elemento& e, std::int64_t metro, int colonna, Messaggio atteso) {
+    return errore_a(e.offset, Messaggio(messaggi::formato_planimetria_fuori_schema, metro, colonna, i64(e.offset),
+                                        descrivi(e), std::move(atteso)));
 }
 
 // The elements of the file and where some of them start: every
@@ -168,24 +171,21 @@ std::variant<Conteggio, ErroreDecodifica> conta_elementi(Fonte& fonte) {
         const std::uint64_t inizio = c.pos();
         if (r.elementi % passo_tappe == 0) r.tappe.push_back(inizio);
         if (!c.resta(2)) {
-            return errore_a(inizio, "plan file: 1 byte left at byte " + n(i64(inizio)) +
-                                        ", where a 2-byte tag was expected");
+            return errore_a(inizio, Messaggio(messaggi::formato_planimetria_un_byte, i64(inizio)));
         }
         const std::int16_t tag = c.intero();
         const std::size_t w = larghezza_valore(tag);
         if (w == static_cast<std::size_t>(-1)) {
-            return errore_a(inizio, "plan file: unknown tag " + n(tag) + " at byte " + n(i64(inizio)) +
-                                        " (expected 0 Empty, 2 Integer or 5 Double)");
+            return errore_a(inizio, Messaggio(messaggi::formato_planimetria_tag_ignoto, tag, i64(inizio)));
         }
         if (!c.resta(w)) {
-            return errore_a(inizio, "plan file: the " + std::string(nome_tag(tag)) + " at byte " + n(i64(inizio)) +
-                                        " needs " + byte_s(static_cast<std::int64_t>(w)) + " of value, only " +
-                                        byte_s(i64(c.restanti())) + " remain");
+            return errore_a(inizio, Messaggio(messaggi::formato_planimetria_valore_corto, nome_tag(tag), i64(inizio),
+                                              byte_s(static_cast<std::int64_t>(w)), byte_s(i64(c.restanti()))));
         }
         c.salta(w);
         ++r.elementi;
     }
-    if (c.guasto()) return errore_a(c.pos(), "plan file: fewer bytes could be read than the file holds");
+    if (c.guasto()) return errore_a(c.pos(), Messaggio(messaggi::formato_planimetria_lettura_corta));
     return r;
 }
 
@@ -207,22 +207,22 @@ public:
             if (e.tag == tag_vuoto) {
                 calcolati_ = 0;
             } else if (e.tag != tag_intero || e.intero != 0) {
-                return fuori_schema(e, m, 0, "the Integer 0 or Empty");
+                return fuori_schema(e, m, 0, Messaggio(messaggi::formato_atteso_zero_o_vuoto));
             }
             return std::nullopt;
         }
         if (calcolati_ >= 0) {  // already in the Empty tail
-            if (e.tag != tag_vuoto) return fuori_schema(e, m, 0, "Empty, as the points before it");
+            if (e.tag != tag_vuoto) return fuori_schema(e, m, 0, Messaggio(messaggi::formato_atteso_vuoto_come_prima));
             return std::nullopt;
         }
         if (m == 1) {
-            if (e.tag != tag_intero || e.intero != 0) return fuori_schema(e, m, 0, "the Integer 0");
+            if (e.tag != tag_intero || e.intero != 0) return fuori_schema(e, m, 0, Messaggio(messaggi::formato_elemento_intero, 0));
             return std::nullopt;
         }
         if (e.tag == tag_vuoto) {
             calcolati_ = m;
         } else if (e.tag != tag_doppio) {
-            return fuori_schema(e, m, 0, "a Double or Empty");
+            return fuori_schema(e, m, 0, Messaggio(messaggi::formato_atteso_doppio_o_vuoto));
         }
         return std::nullopt;
     }
@@ -238,11 +238,11 @@ private:
 std::optional<ErroreDecodifica> verifica_colonna_1(const Elemento& e, std::int64_t m, bool con_valori) {
     if (con_valori && m < 2) {
         const std::int16_t atteso = static_cast<std::int16_t>(m);
-        if (e.tag != tag_intero || e.intero != atteso) return fuori_schema(e, m, 1, "the Integer " + n(atteso));
+        if (e.tag != tag_intero || e.intero != atteso) return fuori_schema(e, m, 1, Messaggio(messaggi::formato_elemento_intero, atteso));
     } else if (con_valori) {
-        if (e.tag != tag_doppio) return fuori_schema(e, m, 1, "a Double, since column 0 holds one for this point");
+        if (e.tag != tag_doppio) return fuori_schema(e, m, 1, Messaggio(messaggi::formato_atteso_doppio_come_colonna_0));
     } else if (e.tag != tag_vuoto) {
-        return fuori_schema(e, m, 1, "Empty, since column 0 is Empty for this point");
+        return fuori_schema(e, m, 1, Messaggio(messaggi::formato_atteso_vuoto_come_colonna_0));
     }
     return std::nullopt;
 }
@@ -256,13 +256,12 @@ std::optional<ErroreDecodifica> scorri_planimetria(Fonte& fonte, DestinazionePun
     const std::int64_t elementi = conti.elementi;
     const std::uint64_t fine = fonte.dimensione();
     if (elementi % 2 != 0) {
-        return errore_a(fine, "plan file: " + n(elementi) + " elements cannot be split into two columns of equal length");
+        return errore_a(fine, Messaggio(messaggi::formato_planimetria_colonne_disuguali, elementi));
     }
     const std::int64_t punti = elementi / 2;
-    if (punti < 2) return errore_a(fine, "plan file: " + n(punti) + " points per column, a plan has at least 2");
+    if (punti < 2) return errore_a(fine, Messaggio(messaggi::formato_planimetria_pochi_punti, punti));
     if (punti > punti_massimi) {
-        return errore(0, "plan file: " + n(punti) + " points per column, more than the " + n(punti_massimi) +
-                             " of the longest line (" + n(lunghezza_massima) + " m)");
+        return errore(0, Messaggio(messaggi::formato_planimetria_troppi_punti, punti, punti_massimi, lunghezza_massima));
     }
 
     // Second pass: the two columns side by side. Every error of column 0
@@ -282,7 +281,7 @@ std::optional<ErroreDecodifica> scorri_planimetria(Fonte& fonte, DestinazionePun
         if (m >= 2 && ex.tag == tag_doppio) destinazione.punto(ex.doppio, ey.doppio);
     }
     if (errore_1) return errore_1;
-    if (x.guasto() || y.guasto()) return errore_a(y.pos(), "plan file: fewer bytes could be read than the file holds");
+    if (x.guasto() || y.guasto()) return errore_a(y.pos(), Messaggio(messaggi::formato_planimetria_lettura_corta));
     return std::nullopt;
 }
 

@@ -53,11 +53,10 @@ Decodifica<Voci> decodifica_voci(std::string_view byte) {
     std::size_t offset_codice = 0;
     for (int i = 0; i < numero_voci; ++i) {
         const std::size_t inizio = c.pos();
-        const std::string dove = "entry " + n(i) + " at byte " + n(static_cast<std::int64_t>(inizio));
+        const Messaggio dove(messaggi::formato_voce_al_byte, i, inizio);
         if (!c.resta(byte_voce_prima_del_nome)) {
-            return errore(inizio, "entry file: " + byte_s(static_cast<std::int64_t>(c.restanti())) + " left for " +
-                                      dove + ", which needs at least " + n(byte_voce_senza_nome) +
-                                      " (the file is truncated)");
+            return errore(inizio, Messaggio(messaggi::formato_voci_troncato, byte_s(static_cast<std::int64_t>(c.restanti())),
+                                            dove, byte_voce_senza_nome));
         }
         Voce& v = voci[static_cast<std::size_t>(i)];
         v.tipo = c.byte();
@@ -68,16 +67,14 @@ Decodifica<Voci> decodifica_voci(std::string_view byte) {
         const std::size_t offset_lunghezza = c.pos();
         const std::int16_t lunghezza = c.intero();
         if (lunghezza < 0) {
-            return errore(offset_lunghezza, "entry file: " + dove + " has a negative name length " + n(lunghezza) +
-                                                " at byte " + n(static_cast<std::int64_t>(offset_lunghezza)));
+            return errore(offset_lunghezza,
+                          Messaggio(messaggi::formato_voci_lunghezza_negativa, dove, lunghezza, offset_lunghezza));
         }
         const auto resto = static_cast<std::size_t>(lunghezza) + (byte_voce_senza_nome - byte_voce_prima_del_nome);
         if (!c.resta(resto)) {
             return errore(offset_lunghezza,
-                          "entry file: the name length " + n(lunghezza) + " of " + dove + " (at byte " +
-                              n(static_cast<std::int64_t>(offset_lunghezza)) + ") runs past the end of the file: " +
-                              byte_s(static_cast<std::int64_t>(c.restanti())) + " remain, the entry needs " +
-                              n(static_cast<std::int64_t>(resto)) + " more");
+                          Messaggio(messaggi::formato_voci_nome_oltre_la_fine, lunghezza, dove, offset_lunghezza,
+                                    byte_s(static_cast<std::int64_t>(c.restanti())), resto));
         }
         v.nome = c.testo(static_cast<std::size_t>(lunghezza));
         if (i == voce_marchio) offset_marchio = c.pos();
@@ -95,22 +92,17 @@ Decodifica<Voci> decodifica_voci(std::string_view byte) {
     }
     if (c.restanti() > 0) {
         const auto extra = static_cast<std::int64_t>(c.restanti());
-        return errore(c.pos(), "entry file: " + n(extra) + (extra == 1 ? " extra byte" : " extra bytes") +
-                                   " after the last entry (86), which ends at byte " +
-                                   n(static_cast<std::int64_t>(c.pos())) + "; the file should end there");
+        return errore(c.pos(), Messaggio(extra == 1 ? messaggi::formato_voci_un_byte_in_piu : messaggi::formato_voci_byte_in_piu,
+                                         extra, c.pos()));
     }
     const Voce& linea = voci[voce_marchio];
     const Voce& treno = voci[indice_voce::treno];
     if (linea.dato_a != marchio_voci) {
-        return errore(offset_marchio, "entry file: the file mark at byte " + n(static_cast<std::int64_t>(offset_marchio)) +
-                                          " (entry 85) is " + n(linea.dato_a) + ", expected " + n(marchio_voci));
+        return errore(offset_marchio, Messaggio(messaggi::formato_voci_marchio, offset_marchio, linea.dato_a, marchio_voci));
     }
     const std::int32_t atteso = codice_gara_st(treno.nome, linea.nome);
     if (linea.orario != atteso) {
-        return errore(offset_codice, "entry file: the weighted competition code at byte " +
-                                         n(static_cast<std::int64_t>(offset_codice)) + " (entry 85) is " +
-                                         n(linea.orario) + ", expected " + n(atteso) +
-                                         " for the train and route names of entries 86 and 85");
+        return errore(offset_codice, Messaggio(messaggi::formato_voci_codice, offset_codice, linea.orario, atteso));
     }
     return voci;
 }

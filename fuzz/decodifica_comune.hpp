@@ -19,7 +19,8 @@ namespace compattatore::fuzz {
 inline void verifica_errore(const ErroreDecodifica& e, std::size_t dimensione, std::string_view tipo) {
     verifica(e.offset >= 0 && static_cast<std::size_t>(e.offset) <= dimensione,
              "an error's offset lies inside the input (0 to its size)");
-    verifica(e.messaggio.size() > tipo.size() && e.messaggio.compare(0, tipo.size(), tipo) == 0,
+    const std::string m = e.messaggio.en();
+    verifica(m.size() > tipo.size() && m.compare(0, tipo.size(), tipo) == 0,
              "an error's message names the file kind and says something after it");
 }
 

@@ -14,9 +14,6 @@ namespace compattatore::lsp {
 
 enum class Descrizione { linea, treno };
 
-// The language of the hovers, hints and completions.
-inline constexpr guida::Lingua lingua = guida::Lingua::en;
-
 // Whether a kind stands in a part of the given description.
 bool della_descrizione(const guida::TipoVoce& t, Descrizione d);
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "controlli/controlli.hpp"
+#include "lsp/messaggi.hpp"
 #include "lsp/righe.hpp"
 #include "model/diagnostica.hpp"
 #include "output/compila.hpp"
@@ -73,12 +74,13 @@ json diagnostiche(const Documento& d, const LineaDelTreno& linea, Codifica c, Li
     for (const Intraducibile& x : d.testo.intraducibili) {
         json intervallo{{"start", posizione_json(d, x.riga, x.colonna, c)},
                         {"end", posizione_json(d, x.riga, x.colonna + 1, c)}};
-        const std::string chi = x.carattere == 0xFFFFFFFF ? std::string("a malformed byte") : "the character " + codice_u(x.carattere);
-        r.push_back(diagnostica(std::move(intervallo), errore, chi + " has no Windows-1252 byte: the file cannot hold it"));
+        Messaggio chi = x.carattere == 0xFFFFFFFF ? Messaggio(messaggi::lsp_byte_malformato)
+                                                  : Messaggio(messaggi::lsp_carattere, codice_u(x.carattere));
+        r.push_back(diagnostica(std::move(intervallo), errore, Messaggio(messaggi::lsp_senza_byte_1252, std::move(chi)).in(l)));
     }
     if (!d.genere) return r;
     if (d.testo.byte.size() > massimo_testo) {
-        r.push_back(diagnostica(inizio_documento(), errore, "the text is larger than 32 MiB: the readers do not take it"));
+        r.push_back(diagnostica(inizio_documento(), errore, Messaggio(messaggi::lsp_testo_troppo_grande).in(l)));
         return r;
     }
     Scenario s;
@@ -95,13 +97,12 @@ json diagnostiche(const Documento& d, const LineaDelTreno& linea, Codifica c, Li
     }
     if (!linea.testo) {
         r.push_back(diagnostica(inizio_documento(), avviso,
-                                "no line description " + utf8_di(linea.nome) +
-                                    " is open or beside this file: the train is not checked"));
+                                Messaggio(messaggi::lsp_linea_assente, utf8_di(linea.nome)).in(l)));
         return r;
     }
     if (linea.testo->size() > massimo_testo) {
-        r.push_back(diagnostica(inizio_documento(), avviso, "the line description " + utf8_di(linea.nome) +
-                                                                 " is larger than 32 MiB: the train is not checked"));
+        r.push_back(diagnostica(inizio_documento(), avviso,
+                                Messaggio(messaggi::lsp_linea_troppo_grande, utf8_di(linea.nome)).in(l)));
         return r;
     }
     Registro registro;
@@ -112,8 +113,7 @@ json diagnostiche(const Documento& d, const LineaDelTreno& linea, Codifica c, Li
             std::string dove;
             if (x.riga > 0) ((dove += ':') += std::to_string(x.riga)).append(":").append(std::to_string(x.colonna));
             r.push_back(diagnostica(inizio_documento(), avviso,
-                                    "the line description " + utf8_di(linea.nome) + dove + " is refused (" +
-                                        x.messaggio.in(l) + "): the train is not checked past it",
+                                    Messaggio(messaggi::lsp_linea_rifiutata, utf8_di(linea.nome), dove, x.messaggio).in(l),
                                     x.numero()));
         } else {
             r.push_back(del_nucleo(d, x, c, l));

@@ -35,7 +35,7 @@ constexpr int simbolo_sezione = 3, simbolo_oggetto = 19, simbolo_evento = 24, si
 
 }  // namespace
 
-json hover(const Documento& d, Posizione p, Codifica c) {
+json hover(const Documento& d, Posizione p, Codifica c, Lingua lingua) {
     const std::string_view riga = riga_di(d.testo.byte, d.righe_1252, p.riga);
     const Descrizione g = genere_o_linea(d);
     const std::optional<VoceRiga> v = leggi_riga(riga, parte_della_riga(d.testo.byte, d.righe_1252, p.riga, g));
@@ -46,11 +46,11 @@ json hover(const Documento& d, Posizione p, Codifica c) {
         if (col >= v->valori[i].inizio && col <= v->valori[i].fine) sotto = i;
     }
     const std::int64_t fine = v->valori.empty() ? v->parola.fine : v->valori.back().fine;
-    return {{"contents", {{"kind", "markdown"}, {"value", spiega(*v, sotto)}}},
+    return {{"contents", {{"kind", "markdown"}, {"value", spiega(*v, sotto, lingua)}}},
             {"range", intervallo(d, p.riga, v->parola.inizio, fine, c)}};
 }
 
-json completamento(const Documento& d, bool snippet) {
+json completamento(const Documento& d, bool snippet, Lingua lingua) {
     json elementi = json::array();
     const Descrizione g = genere_o_linea(d);
     for (const guida::TipoVoce& v : guida::tipi_voce()) {
@@ -79,7 +79,7 @@ json completamento(const Documento& d, bool snippet) {
     return {{"isIncomplete", false}, {"items", std::move(elementi)}};
 }
 
-json simboli(const Documento& d, Codifica c, bool gerarchia) {
+json simboli(const Documento& d, Codifica c, bool gerarchia, Lingua lingua) {
     json radice = json::array();
     json* sezione = nullptr;
     const Descrizione g = genere_o_linea(d);
@@ -142,7 +142,7 @@ json simboli(const Documento& d, Codifica c, bool gerarchia) {
     return piatto;
 }
 
-json suggerimenti(const Documento& d, std::int64_t prima, std::int64_t ultima, Codifica c) {
+json suggerimenti(const Documento& d, std::int64_t prima, std::int64_t ultima, Codifica c, Lingua lingua) {
     json r = json::array();
     const Descrizione g = genere_o_linea(d);
     if (prima < 0) prima = 0;

@@ -7,6 +7,7 @@
 
 #include "lsp/controllo.hpp"
 #include "lsp/documento.hpp"
+#include "lsp/messaggi.hpp"
 #include "lsp/richieste.hpp"
 
 namespace compattatore::lsp {
@@ -24,8 +25,8 @@ constexpr int non_iniziato = -32002;    // ServerNotInitialized
 }  // namespace errore
 
 // A request whose parameters do not have the protocol's shape.
-struct ParametriErrati : std::runtime_error {
-    using std::runtime_error::runtime_error;
+struct ParametriErrati : Errore {
+    using Errore::Errore;
 };
 
 void scrivi(std::string& uscita, const json& messaggio) {
@@ -36,24 +37,24 @@ void rispondi(std::string& uscita, const json& id, json risultato) {
     scrivi(uscita, {{"jsonrpc", "2.0"}, {"id", id}, {"result", std::move(risultato)}});
 }
 
-void rifiuta(std::string& uscita, const json& id, int codice, std::string messaggio) {
-    scrivi(uscita, {{"jsonrpc", "2.0"}, {"id", id}, {"error", {{"code", codice}, {"message", std::move(messaggio)}}}});
+void rifiuta(std::string& uscita, const json& id, int codice, const Messaggio& messaggio, Lingua l) {
+    scrivi(uscita, {{"jsonrpc", "2.0"}, {"id", id}, {"error", {{"code", codice}, {"message", messaggio.in(l)}}}});
 }
 
 const json& campo(const json& j, const char* nome) {
-    if (!j.is_object() || !j.contains(nome)) throw ParametriErrati(std::string("missing ") + nome);
+    if (!j.is_object() || !j.contains(nome)) throw ParametriErrati(Messaggio(messaggi::lsp_manca, nome));
     return j.at(nome);
 }
 
 std::string testo_di(const json& j, const char* nome) {
     const json& x = campo(j, nome);
-    if (!x.is_string()) throw ParametriErrati(std::string(nome) + " is not a string");
+    if (!x.is_string()) throw ParametriErrati(Messaggio(messaggi::lsp_non_stringa, nome));
     return x.get<std::string>();
 }
 
 std::int64_t intero_di(const json& j, const char* nome) {
     const json& x = campo(j, nome);
-    if (!x.is_number_integer()) throw ParametriErrati(std::string(nome) + " is not a whole number");
+    if (!x.is_number_integer()) throw ParametriErrati(Messaggio(messaggi::lsp_non_intero, nome));
     return x.get<std::int64_t>();
 }
 
@@ -132,7 +133,7 @@ std::string Server::ricevi(std::string_view byte) {
         std::optional<Pezzo> p = trama_.prossimo();
         if (!p) break;
         if (p->genere == Pezzo::Genere::intestazione_guasta) {
-            rifiuta(uscita, nullptr, errore::analisi, "malformed message header: " + p->corpo);
+            rifiuta(uscita, nullptr, errore::analisi, Messaggio(messaggi::lsp_intestazione_malformata, p->corpo), lingua_);
             continue;
         }
         gestisci(p->corpo, uscita);
@@ -144,26 +145,26 @@ std::string Server::ricevi(std::string_view byte) {
 void Server::gestisci(std::string_view corpo, std::string& uscita) {
     json m = json::parse(corpo, nullptr, false);
     if (m.is_discarded()) {
-        rifiuta(uscita, nullptr, errore::analisi, "the message is not JSON");
+        rifiuta(uscita, nullptr, errore::analisi, Messaggio(messaggi::lsp_non_json), lingua_);
         return;
     }
     if (!m.is_object()) {
-        rifiuta(uscita, nullptr, errore::richiesta, "the message is not a JSON object");
+        rifiuta(uscita, nullptr, errore::richiesta, Messaggio(messaggi::lsp_non_oggetto), lingua_);
         return;
     }
     const bool con_id = m.contains("id");
     json id = con_id ? m["id"] : json(nullptr);
     if (con_id && !id.is_string() && !id.is_number_integer() && !id.is_null()) {
-        rifiuta(uscita, nullptr, errore::richiesta, "the id is neither a number nor a string");
+        rifiuta(uscita, nullptr, errore::richiesta, Messaggio(messaggi::lsp_id_non_valido), lingua_);
         return;
     }
     if (!m.contains("method")) {
         if (con_id) return;  // a response to a request of ours: there are none to match
-        rifiuta(uscita, nullptr, errore::richiesta, "a message with neither method nor id");
+        rifiuta(uscita, nullptr, errore::richiesta, Messaggio(messaggi::lsp_senza_metodo_ne_id), lingua_);
         return;
     }
     if (!m["method"].is_string()) {
-        if (con_id) rifiuta(uscita, id, errore::richiesta, "the method is not a string");
+        if (con_id) rifiuta(uscita, id, errore::richiesta, Messaggio(messaggi::lsp_metodo_non_stringa), lingua_);
         return;
     }
     const std::string metodo = m["method"].get<std::string>();
@@ -228,7 +229,7 @@ void Server::gestisci(std::string_view corpo, std::string& uscita) {
         // Requests.
         if (metodo == "initialize") {
             if (iniziato_) {
-                rifiuta(uscita, id, errore::richiesta, "initialize was already received");
+                rifiuta(uscita, id, errore::richiesta, Messaggio(messaggi::lsp_gia_iniziato), lingua_);
                 return;
             }
             iniziato_ = true;
@@ -251,11 +252,11 @@ void Server::gestisci(std::string_view corpo, std::string& uscita) {
             return;
         }
         if (!iniziato_) {
-            rifiuta(uscita, id, errore::non_iniziato, "the server is not initialized");
+            rifiuta(uscita, id, errore::non_iniziato, Messaggio(messaggi::lsp_non_iniziato), lingua_);
             return;
         }
         if (chiuso_) {
-            rifiuta(uscita, id, errore::richiesta, "the server is shut down");
+            rifiuta(uscita, id, errore::richiesta, Messaggio(messaggi::lsp_chiuso), lingua_);
             return;
         }
         if (metodo == "shutdown") {
@@ -270,29 +271,29 @@ void Server::gestisci(std::string_view corpo, std::string& uscita) {
         };
         if (metodo == "textDocument/hover") {
             const Documento* d = documento();
-            rispondi(uscita, id, d ? hover(*d, posizione_di(campo(parametri, "position")), codifica_) : json(nullptr));
+            rispondi(uscita, id, d ? hover(*d, posizione_di(campo(parametri, "position")), codifica_, lingua_) : json(nullptr));
         } else if (metodo == "textDocument/completion") {
             const Documento* d = documento();
-            rispondi(uscita, id, d ? completamento(*d, snippet_) : json(nullptr));
+            rispondi(uscita, id, d ? completamento(*d, snippet_, lingua_) : json(nullptr));
         } else if (metodo == "textDocument/documentSymbol") {
             const Documento* d = documento();
-            rispondi(uscita, id, d ? simboli(*d, codifica_, gerarchia_) : json(nullptr));
+            rispondi(uscita, id, d ? simboli(*d, codifica_, gerarchia_, lingua_) : json(nullptr));
         } else if (metodo == "textDocument/inlayHint") {
             const Documento* d = documento();
             const json& r = campo(parametri, "range");
             rispondi(uscita, id,
-                     d ? suggerimenti(*d, intero_di(campo(r, "start"), "line"), intero_di(campo(r, "end"), "line"), codifica_)
+                     d ? suggerimenti(*d, intero_di(campo(r, "start"), "line"), intero_di(campo(r, "end"), "line"), codifica_, lingua_)
                        : json(nullptr));
         } else if (metodo == "textDocument/formatting") {
             const Documento* d = documento();
             rispondi(uscita, id, d ? formattazione(*d, codifica_) : json(nullptr));
         } else {
-            rifiuta(uscita, id, errore::metodo, "unknown method " + metodo);
+            rifiuta(uscita, id, errore::metodo, Messaggio(messaggi::lsp_metodo_sconosciuto, metodo), lingua_);
         }
     } catch (const ParametriErrati& e) {
-        if (con_id) rifiuta(uscita, id, errore::parametri, e.what());
+        if (con_id) rifiuta(uscita, id, errore::parametri, e.messaggio(), lingua_);
     } catch (const json::exception& e) {
-        if (con_id) rifiuta(uscita, id, errore::parametri, e.what());
+        if (con_id) rifiuta(uscita, id, errore::parametri, Messaggio::letterale(e.what()), lingua_);
     }
 }
 

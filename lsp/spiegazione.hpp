@@ -10,8 +10,9 @@
 
 namespace compattatore::lsp {
 
-// Markdown (UTF-8). `sotto` is the value field under the cursor, if any.
+// Markdown (UTF-8), in the given language. `sotto` is the value field under
+// the cursor, if any.
 // The entry's own texts (board texts, station names) are given in UTF-8.
-std::string spiega(const VoceRiga& v, std::optional<std::size_t> sotto);
+std::string spiega(const VoceRiga& v, std::optional<std::size_t> sotto, Lingua lingua);
 
 }  // namespace compattatore::lsp

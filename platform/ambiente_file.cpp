@@ -71,7 +71,7 @@ std::optional<std::string> leggi_file(const fs::path& percorso, std::uintmax_t m
         const int errore = errno;
         std::error_code ec;
         if (!fs::is_regular_file(percorso, ec)) return std::nullopt;  // no such file (or not a file)
-        fallisce("read", percorso, errore);
+        fallisce(messaggi::piattaforma_non_si_legge, percorso, errore);
     }
     const auto chiudi_lettura = [&] { static_cast<void>(std::fclose(f)); };  // read only: closing cannot lose data
     const std::optional<std::uintmax_t> dimensione = dimensione_file_regolare(f);
@@ -81,8 +81,7 @@ std::optional<std::string> leggi_file(const fs::path& percorso, std::uintmax_t m
     }
     const auto troppo_grande = [&] {
         chiudi_lettura();
-        throw std::runtime_error("cannot read " + percorso.string() + ": it is larger than " +
-                                 std::to_string(massimo) + " bytes");
+        throw Errore(Messaggio(messaggi::piattaforma_troppo_grande, percorso.string(), massimo));
     };
     if (*dimensione > massimo) troppo_grande();
     // The blocks below are the buffer: the stream needs none of its own.
@@ -101,7 +100,7 @@ std::optional<std::string> leggi_file(const fs::path& percorso, std::uintmax_t m
     const int errore = errno;
     chiudi_lettura();
     // A read error must not pass for a shorter text.
-    if (guasto) fallisce("read", percorso, errore);
+    if (guasto) fallisce(messaggi::piattaforma_non_si_legge, percorso, errore);
     return byte;
 }
 
@@ -114,7 +113,7 @@ void AmbienteFile::verifica_nomi(const std::vector<std::string>& nomi) { compatt
 void elimina_file(const fs::path& percorso) {
     std::error_code ec;
     fs::remove(percorso, ec);
-    if (ec) throw std::runtime_error("cannot delete " + percorso.string() + ": " + ec.message());
+    if (ec) throw Errore(Messaggio(messaggi::piattaforma_non_si_elimina, percorso.string(), ec.message()));
 }
 
 }  // namespace compattatore

@@ -28,7 +28,7 @@ namespace compattatore {
 void sostituisci_file(const std::filesystem::path& percorso, const std::function<void(Uscita&)>& contenuto);
 
 // The bytes of the regular file at percorso; nullopt when there is none.
-// Throws std::runtime_error when the file exists but cannot be read (an I/O
+// Throws an Errore when the file exists but cannot be read (an I/O
 // error never passes for a shorter text) or holds more than massimo bytes
 // (checked while reading, so memory stays bounded by massimo).
 std::optional<std::string> leggi_file(const std::filesystem::path& percorso,

@@ -15,7 +15,7 @@ namespace compattatore {
 
 class BloccoCartella {
 public:
-    // Waits for the lock. Throws std::runtime_error when the folder cannot
+    // Waits for the lock. Throws an Errore when the folder cannot
     // be opened.
     explicit BloccoCartella(const std::filesystem::path& cartella);
     ~BloccoCartella();

@@ -6,7 +6,7 @@
 
 namespace compattatore {
 
-// Throws std::runtime_error when the platform cannot say where the program is.
+// Throws an Errore when the platform cannot say where the program is.
 std::filesystem::path cartella_applicazione();
 
 }  // namespace compattatore

@@ -58,8 +58,8 @@ public:
             const ssize_t scritti = ::write(d_, dati, n);
             if (scritti < 0 && errno == EINTR) continue;
 #endif
-            if (scritti < 0) fallisce("write", bersaglio_, errno);
-            if (scritti == 0) fallisce("write", bersaglio_, ENOSPC);  // no progress: the device is full
+            if (scritti < 0) fallisce(messaggi::piattaforma_non_si_scrive, bersaglio_, errno);
+            if (scritti == 0) fallisce(messaggi::piattaforma_non_si_scrive, bersaglio_, ENOSPC);  // no progress: the device is full
             dati += scritti;
             n -= static_cast<std::size_t>(scritti);
         }
@@ -128,11 +128,11 @@ fs::path dai_nome(int d, const fs::path& bersaglio, PostoTemporaneo& posto) {
         errore = errno;
         if (errore != EEXIST) break;
     }
-    fallisce("write", bersaglio, errore);
+    fallisce(messaggi::piattaforma_non_si_scrive, bersaglio, errore);
 }
 #else
 int crea_anonimo(const fs::path&) { return -1; }
-fs::path dai_nome(int, const fs::path& bersaglio, PostoTemporaneo&) { fallisce("write", bersaglio, EINVAL); }
+fs::path dai_nome(int, const fs::path& bersaglio, PostoTemporaneo&) { fallisce(messaggi::piattaforma_non_si_scrive, bersaglio, EINVAL); }
 #endif
 
 // A named temporary of bersaglio, created and recorded; returns the
@@ -151,7 +151,7 @@ int crea_con_nome(const fs::path& bersaglio, fs::path& nome, PostoTemporaneo& po
         errore = errno;
         if (errore != EEXIST) break;
     }
-    fallisce("write", bersaglio, errore);
+    fallisce(messaggi::piattaforma_non_si_scrive, bersaglio, errore);
 }
 
 // One file of the set on its way: open while written, then named, then
@@ -178,7 +178,7 @@ struct Temporaneo {
     void chiudi_controllando() {
         const int chiuso = d;
         d = -1;
-        if (chiudi(chiuso) != 0) fallisce("write", bersaglio, errno);
+        if (chiudi(chiuso) != 0) fallisce(messaggi::piattaforma_non_si_scrive, bersaglio, errno);
     }
 };
 
@@ -237,7 +237,7 @@ void sostituisci_insieme(const fs::path& cartella, const std::vector<FileInsieme
         for (const FileInsieme& f : insieme) {
             std::error_code ec;
             const fs::path p = cartella / f.nome;
-            if (fs::is_directory(p, ec)) throw std::runtime_error("cannot write " + p.string() + ": it is a folder");
+            if (fs::is_directory(p, ec)) throw Errore(Messaggio(messaggi::piattaforma_e_una_cartella, p.string()));
         }
         rimuovi_orfani_una_volta(cartella);
 
@@ -262,14 +262,16 @@ void sostituisci_insieme(const fs::path& cartella, const std::vector<FileInsieme
                     x.nome.clear();
                 }
             }
-            if (ec) throw std::runtime_error("cannot replace " + x.bersaglio.string() + ": " + ec.message());
+            if (ec) throw Errore(Messaggio(messaggi::piattaforma_non_si_sostituisce, x.bersaglio.string(), ec.message()));
             sostituiti.push_back(x.bersaglio);
         }
     } catch (const std::exception& guasto) {
         if (insieme.size() < 2) throw;
-        const std::string esito = sostituiti.empty() ? "no file was replaced"
-                                                     : "already replaced: " + elenco(sostituiti);
-        throw ErroreInsieme(std::string(guasto.what()) + "; " + esito, std::move(sostituiti));
+        Messaggio causa = messaggio_di(guasto);
+        Messaggio m = sostituiti.empty()
+                          ? Messaggio(messaggi::piattaforma_insieme_nessuno, std::move(causa))
+                          : Messaggio(messaggi::piattaforma_insieme_sostituiti, std::move(causa), elenco(sostituiti));
+        throw ErroreInsieme(std::move(m), std::move(sostituiti));
     }
 }
 
@@ -290,11 +292,8 @@ void verifica_nomi(const fs::path& cartella, const std::vector<std::string>& nom
     const std::size_t massimo = lunghezza_massima_nome(cartella);
     for (const std::string& n : nomi) {
         if (n.size() <= massimo) continue;
-        throw std::runtime_error("cannot write " + (cartella / n).string() + ": its name is " +
-                                 std::to_string(n.size()) + " bytes long, and this folder takes names of at most " +
-                                 std::to_string(massimo) + " bytes for the files written into it (" +
-                                 std::to_string(massimo + lunghezza_suffisso_temporaneo) +
-                                 " less the suffix of a temporary file)");
+        throw Errore(Messaggio(messaggi::piattaforma_nome_troppo_lungo, (cartella / n).string(), n.size(), massimo,
+                               massimo + lunghezza_suffisso_temporaneo));
     }
 }
 

@@ -27,15 +27,16 @@
 #include <vector>
 
 #include "driver/base/ambiente.hpp"
+#include "model/messaggio.hpp"
 
 namespace compattatore {
 
-// The failure of a set: what() says what failed and which files, if any,
-// were replaced already (those are in sostituiti, in order).
-class ErroreInsieme : public std::runtime_error {
+// The failure of a set: its message says what failed and which files, if
+// any, were replaced already (those are in sostituiti, in order).
+class ErroreInsieme : public Errore {
 public:
-    ErroreInsieme(const std::string& messaggio, std::vector<std::filesystem::path> sostituiti)
-        : std::runtime_error(messaggio), sostituiti_(std::move(sostituiti)) {}
+    ErroreInsieme(Messaggio messaggio, std::vector<std::filesystem::path> sostituiti)
+        : Errore(std::move(messaggio)), sostituiti_(std::move(sostituiti)) {}
     const std::vector<std::filesystem::path>& sostituiti() const { return sostituiti_; }
 
 private:
@@ -43,7 +44,7 @@ private:
 };
 
 // Replaces the files of insieme, by name, in cartella. Throws ErroreInsieme
-// for a set of two files or more; a set of one throws std::runtime_error with
+// for a set of two files or more; a set of one throws the Errore of
 // the message of the failure alone.
 void sostituisci_insieme(const std::filesystem::path& cartella, const std::vector<FileInsieme>& insieme);
 
@@ -54,7 +55,7 @@ inline constexpr std::size_t lunghezza_suffisso_temporaneo = 27;  // "." 10 digi
 // limit on a name (255 where it cannot be asked) less the temporary's suffix.
 std::size_t lunghezza_massima_nome(const std::filesystem::path& cartella);
 
-// Throws std::runtime_error naming the first of nomi that is longer than
+// Throws an Errore naming the first of nomi that is longer than
 // lunghezza_massima_nome(cartella).
 void verifica_nomi(const std::filesystem::path& cartella, const std::vector<std::string>& nomi);
 

@@ -30,7 +30,7 @@ FirmaFile firma_di(const std::filesystem::path& p);
 
 class Sorveglianza {
 public:
-    // Throws std::runtime_error naming the folder that cannot be watched.
+    // Throws an Errore naming the folder that cannot be watched.
     explicit Sorveglianza(const std::vector<std::filesystem::path>& file,
                           std::chrono::milliseconds quiete = std::chrono::milliseconds(5));
     ~Sorveglianza();

@@ -7,14 +7,15 @@
 #include <unistd.h>
 
 #include "platform/blocco_cartella.hpp"
+#include "platform/messaggi.hpp"
 
 namespace compattatore {
 
 BloccoCartella::BloccoCartella(const std::filesystem::path& cartella) {
     d_ = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (d_ < 0) {
-        throw std::runtime_error("cannot lock the folder " + cartella.string() + ": " +
-                                 std::generic_category().message(errno));
+        throw Errore(Messaggio(messaggi::piattaforma_cartella_non_bloccata, cartella.string(),
+                               std::generic_category().message(errno)));
     }
     for (;;) {
         if (::flock(d_, LOCK_EX) == 0) {

@@ -2,13 +2,14 @@
 #include <system_error>
 
 #include "platform/cartella_applicazione.hpp"
+#include "platform/messaggi.hpp"
 
 namespace compattatore {
 
 std::filesystem::path cartella_applicazione() {
     std::error_code ec;
     const std::filesystem::path programma = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) throw std::runtime_error("cannot find the program's own folder: " + ec.message());
+    if (ec) throw Errore(Messaggio(messaggi::piattaforma_cartella_programma, ec.message()));
     return programma.parent_path();
 }
 

@@ -14,6 +14,7 @@
 #endif
 
 #include "platform/sorveglianza.hpp"
+#include "platform/messaggi.hpp"
 
 namespace compattatore {
 
@@ -54,7 +55,7 @@ struct Sorveglianza::Stato {
         for (;;) {
             const int r = ::poll(&p, 1, ms);
             if (r < 0 && errno == EINTR) continue;
-            if (r < 0) throw std::runtime_error("cannot watch the files: " + std::generic_category().message(errno));
+            if (r < 0) throw Errore(Messaggio(messaggi::piattaforma_non_si_sorvegliano, std::generic_category().message(errno)));
             return r > 0;
         }
     }
@@ -63,15 +64,15 @@ struct Sorveglianza::Stato {
 Sorveglianza::Sorveglianza(const std::vector<fs::path>& file, std::chrono::milliseconds quiete) : s_(std::make_unique<Stato>()) {
     s_->quiete = quiete;
     s_->fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (s_->fd < 0) throw std::runtime_error("cannot watch the files: " + std::generic_category().message(errno));
+    if (s_->fd < 0) throw Errore(Messaggio(messaggi::piattaforma_non_si_sorvegliano, std::generic_category().message(errno)));
     constexpr std::uint32_t eventi = IN_CLOSE_WRITE | IN_MODIFY | IN_CREATE | IN_DELETE | IN_MOVED_TO | IN_MOVED_FROM;
     for (const fs::path& f : file) {
         fs::path cartella = f.parent_path();
         if (cartella.empty()) cartella = ".";
         const int w = ::inotify_add_watch(s_->fd, cartella.c_str(), eventi | IN_ONLYDIR);
         if (w < 0) {
-            throw std::runtime_error("cannot watch the folder " + cartella.string() + ": " +
-                                     std::generic_category().message(errno));
+            throw Errore(Messaggio(messaggi::piattaforma_cartella_non_sorvegliata, cartella.string(),
+                                   std::generic_category().message(errno)));
         }
         s_->nomi[w].insert(f.filename().string());
     }

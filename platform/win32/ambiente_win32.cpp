@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/messaggi.hpp"
 #include "platform/win32/testo_win32.hpp"
 
 namespace compattatore {
@@ -26,8 +27,9 @@ constexpr int punti_per_pollice = 72;
 // no sizing frame, no maximise box.
 constexpr DWORD stile_form1 = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-[[noreturn]] void fallito(const char* cosa) {
-    throw std::runtime_error(std::string(cosa) + ": error " + std::to_string(GetLastError()));
+[[noreturn]] void fallito(const Modello& cosa) {
+    const DWORD errore = GetLastError();
+    throw Errore(Messaggio(messaggi::piattaforma_win32_guasto, Messaggio(cosa), errore));
 }
 
 struct Risoluzione {
@@ -76,27 +78,27 @@ void AmbienteWin32::mostra_finestra() {
     classe.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     classe.lpszClassName = classe_form1;
     classe_ = RegisterClassExW(&classe);
-    if (classe_ == 0) fallito("cannot register the window class");
+    if (classe_ == 0) fallito(messaggi::piattaforma_win32_classe);
 
     const Risoluzione dpi = risoluzione_schermo();
     RECT esterno{0, 0, pixel(client_larghezza_twip, dpi.x), pixel(client_altezza_twip, dpi.y)};
-    if (!AdjustWindowRectEx(&esterno, stile_form1, FALSE, 0)) fallito("cannot size the window");
+    if (!AdjustWindowRectEx(&esterno, stile_form1, FALSE, 0)) fallito(messaggi::piattaforma_win32_misura);
 
     form1_ = CreateWindowExW(0, classe_form1, titolo_applicazione, stile_form1, CW_USEDEFAULT, CW_USEDEFAULT,
                              esterno.right - esterno.left, esterno.bottom - esterno.top, nullptr, nullptr,
                              istanza_, nullptr);
-    if (form1_ == nullptr) fallito("cannot create the window");
+    if (form1_ == nullptr) fallito(messaggi::piattaforma_win32_finestra);
 
     label1_ = CreateWindowExW(0, L"STATIC", L"Attendere", WS_CHILD | WS_VISIBLE | SS_LEFT,
                               pixel(label1_sinistra_twip, dpi.x), pixel(label1_alto_twip, dpi.y),
                               pixel(label1_larghezza_twip, dpi.x), pixel(label1_altezza_twip, dpi.y), form1_,
                               nullptr, istanza_, nullptr);
-    if (label1_ == nullptr) fallito("cannot create the label");
+    if (label1_ == nullptr) fallito(messaggi::piattaforma_win32_etichetta);
 
     carattere_ = CreateFontW(-MulDiv(label1_punti, dpi.y, punti_per_pollice), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
                              DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                              DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
-    if (carattere_ == nullptr) fallito("cannot create the label's font");
+    if (carattere_ == nullptr) fallito(messaggi::piattaforma_win32_carattere);
     SendMessageW(label1_, WM_SETFONT, reinterpret_cast<WPARAM>(carattere_), FALSE);
 
     ShowWindow(form1_, SW_SHOWNORMAL);
@@ -109,7 +111,7 @@ void AmbienteWin32::mostra_finestra() {
 std::int32_t AmbienteWin32::mostra_messaggio(std::string_view messaggio) {
     const std::wstring testo = testo_largo(messaggio);
     const int risposta = MessageBoxW(form1_, testo.c_str(), titolo_applicazione, MB_OK);
-    if (risposta == 0) fallito("cannot show the message box");
+    if (risposta == 0) fallito(messaggi::piattaforma_win32_riquadro);
     return risposta;
 }
 

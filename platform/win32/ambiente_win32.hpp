@@ -39,11 +39,11 @@ public:
     AmbienteWin32& operator=(const AmbienteWin32&) = delete;
 
     // Creates Form1 and Label1, shows them and paints them once. Throws
-    // std::runtime_error when a window cannot be created.
+    // an Errore when a window cannot be created.
     void mostra_finestra() override;
 
     // MessageBox with MB_OK and no icon, owned by Form1; returns its answer
-    // (IDOK). Throws std::runtime_error when the box cannot be shown.
+    // (IDOK). Throws an Errore when the box cannot be shown.
     std::int32_t mostra_messaggio(std::string_view messaggio) override;
 
     void segnala_guasto(std::string_view messaggio) override;

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "platform/blocco_cartella.hpp"
+#include "platform/messaggi.hpp"
 #include "platform/win32/windows_minimo.hpp"
 
 namespace compattatore {
@@ -25,8 +26,8 @@ BloccoCartella::BloccoCartella(const std::filesystem::path& cartella) {
         ::Sleep(10);  // the file is being deleted by a run that has ended
     }
     if (h == INVALID_HANDLE_VALUE) {
-        throw std::runtime_error("cannot lock the folder " + cartella.string() + ": error " +
-                                 std::to_string(::GetLastError()));
+        const DWORD errore = ::GetLastError();
+        throw Errore(Messaggio(messaggi::piattaforma_cartella_non_bloccata_win32, cartella.string(), errore));
     }
     OVERLAPPED tutto{};
     if (::LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &tutto)) {

@@ -7,6 +7,7 @@
 #include "platform/win32/windows_minimo.hpp"
 
 #include "platform/cartella_applicazione.hpp"
+#include "platform/messaggi.hpp"
 
 namespace compattatore {
 
@@ -16,14 +17,14 @@ std::filesystem::path cartella_applicazione() {
     for (;;) {
         const DWORD n = GetModuleFileNameW(nullptr, nome.data(), static_cast<DWORD>(nome.size()));
         if (n == 0) {
-            throw std::runtime_error("cannot find the program's own folder: error " +
-                                     std::to_string(GetLastError()));
+            const DWORD errore = GetLastError();
+            throw Errore(Messaggio(messaggi::piattaforma_cartella_programma_win32, errore));
         }
         if (n < nome.size()) {
             nome.resize(n);
             break;
         }
-        if (nome.size() >= 32768) throw std::runtime_error("cannot find the program's own folder: path too long");
+        if (nome.size() >= 32768) throw Errore(Messaggio(messaggi::piattaforma_cartella_programma_lunga));
         nome.resize(nome.size() * 2);
     }
     return std::filesystem::path(nome).parent_path();

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/sorveglianza.hpp"
+#include "platform/messaggi.hpp"
 #include "platform/win32/windows_minimo.hpp"
 
 namespace compattatore {
@@ -27,7 +28,7 @@ struct Sorveglianza::Stato {
     bool aspetta(DWORD ms) {
         const DWORD r = WaitForMultipleObjects(static_cast<DWORD>(avvisi.size()), avvisi.data(), FALSE, ms);
         if (r == WAIT_TIMEOUT) return false;
-        if (r >= WAIT_OBJECT_0 + avvisi.size()) throw std::runtime_error("cannot watch the files");
+        if (r >= WAIT_OBJECT_0 + avvisi.size()) throw Errore(Messaggio(messaggi::piattaforma_non_si_sorvegliano_win32));
         FindNextChangeNotification(avvisi[r - WAIT_OBJECT_0]);
         return true;
     }
@@ -58,7 +59,7 @@ Sorveglianza::Sorveglianza(const std::vector<fs::path>& file, std::chrono::milli
         const HANDLE h = FindFirstChangeNotificationW(
             c.c_str(), FALSE,
             FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE);
-        if (h == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot watch the folder " + c.string());
+        if (h == INVALID_HANDLE_VALUE) throw Errore(Messaggio(messaggi::piattaforma_cartella_non_sorvegliata_win32, c.string()));
         s_->avvisi.push_back(h);
     }
     s_->file = file;

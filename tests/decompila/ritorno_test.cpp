@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "bench/genera_scenario.hpp"
@@ -57,7 +58,7 @@ Esito ritorno(std::string_view linea, std::string_view treno, std::int32_t j) {
     const Byte attesi = serializza(primo.scenario);
     const Decompilato d = decompila(decodifica(attesi, j != 0));
     Esito e;
-    e.problemi = d.problemi;
+    for (const Messaggio& p : d.problemi) e.problemi.push_back(p.en());
     const Compilato secondo = compila_testi(d.linea, d.treno, d.nome_percorso, d.numero_treno, j);
     const Byte ottenuti = serializza(secondo.scenario);
     e.esatto = d.esatto() && ottenuti == attesi && !secondo.rifiutato && secondo.arresto == Stato::nessuno;
@@ -140,6 +141,39 @@ TEST(Ritorno, CorporaDiFuzz) {
     }
     std::printf("fuzz corpora: %d tried, %d compile clean, %d identical; fmt: %d of %d identical in bytes and status\n",
                 provati, puliti, identici, formati, provati);
+}
+
+// What cannot be turned back into text, in Italian: the numbers and the
+// author's words (Windows-1252, shown as UTF-8) in their Italian places.
+TEST(Ritorno, ProblemiInItaliano) {
+    const Byte b = serializza(compila_testi(testo_linea(), testo_treno(), percorso_prova, treno_prova, 1).scenario);
+    struct Caso {
+        const char* nome;
+        std::function<void(Tabelle&)> modifica;
+        std::string it;
+    };
+    const Caso casi[] = {
+        {"a line length out of range", [](Tabelle& t) { t.voci[indice_voce::parametri_treno].fine = -1; },
+         "file delle voci, voce 84: la lunghezza della linea, -1 m, è fuori dall'intervallo da 0 a 1000000 m"},
+        {"a board text with a comma", [](Tabelle& t) { t.voci[indice_voce::primo_cartello].nome = "Citt\xE0, nord"; },
+         "file delle voci, voce 80: il testo del cartello \"Città, nord\" contiene una virgola o un fine riga, cosa "
+         "che nessuna descrizione può dare"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Tabelle t = decodifica(b, true);
+        c.modifica(t);
+        const Decompilato d = decompila(t);
+        bool trovato = false;
+        for (const Messaggio& m : d.problemi) trovato = trovato || m.in(Lingua::it) == c.it;
+        EXPECT_TRUE(trovato) << (d.problemi.empty() ? std::string() : d.problemi.front().in(Lingua::it));
+    }
+    // fmt's notes: the line apart, the words in Italian.
+    const Formattato f = formatta_senza_prova("[generale], 1\r\nlunghezza percorso, 1000\r\n", TipoDescrizione::linea);
+    ASSERT_EQ(f.note.size(), 1u);
+    EXPECT_EQ(f.note[0].riga, 1u);
+    EXPECT_EQ(f.note[0].testo.in(Lingua::it), "l'intestazione divide la riga con altri campi: da qui il testo resta com'è");
+    EXPECT_EQ(f.note[0].testo, "the heading shares its line with other fields: the text is left as it stands from here");
 }
 
 }  // namespace

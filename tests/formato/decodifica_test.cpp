@@ -218,8 +218,8 @@ TEST(DecodificaDanni, TrackFile) {
         const auto r = decodifica_percorso(b, NomiGara{percorso_nome, treno});
         ASSERT_FALSE(r) << d.nome;
         EXPECT_EQ(r.errore().offset, d.offset) << d.nome;
-        EXPECT_NE(r.errore().messaggio.find(d.frase), std::string::npos) << d.nome << ": " << r.errore().messaggio;
-        EXPECT_EQ(r.errore().messaggio.rfind("track file: ", 0), 0u) << d.nome;
+        EXPECT_NE(r.errore().messaggio.en().find(d.frase), std::string::npos) << d.nome << ": " << r.errore().messaggio;
+        EXPECT_EQ(r.errore().messaggio.en().rfind("track file: ", 0), 0u) << d.nome;
     }
 }
 
@@ -253,8 +253,8 @@ TEST(DecodificaDanni, EntryFile) {
         const auto r = decodifica_voci(b);
         ASSERT_FALSE(r) << d.nome;
         EXPECT_EQ(r.errore().offset, d.offset) << d.nome << ": " << r.errore().messaggio;
-        EXPECT_NE(r.errore().messaggio.find(d.frase), std::string::npos) << d.nome << ": " << r.errore().messaggio;
-        EXPECT_EQ(r.errore().messaggio.rfind("entry file: ", 0), 0u) << d.nome;
+        EXPECT_NE(r.errore().messaggio.en().find(d.frase), std::string::npos) << d.nome << ": " << r.errore().messaggio;
+        EXPECT_EQ(r.errore().messaggio.en().rfind("entry file: ", 0), 0u) << d.nome;
     }
 }
 
@@ -311,8 +311,8 @@ TEST(DecodificaDanni, PlanFile) {
         const auto r = decodifica_planimetria(c.byte);
         ASSERT_FALSE(r) << c.nome;
         EXPECT_EQ(r.errore().offset, c.offset) << c.nome << ": " << r.errore().messaggio;
-        EXPECT_NE(r.errore().messaggio.find(c.frase), std::string::npos) << c.nome << ": " << r.errore().messaggio;
-        EXPECT_EQ(r.errore().messaggio.rfind("plan file: ", 0), 0u) << c.nome;
+        EXPECT_NE(r.errore().messaggio.en().find(c.frase), std::string::npos) << c.nome << ": " << r.errore().messaggio;
+        EXPECT_EQ(r.errore().messaggio.en().rfind("plan file: ", 0), 0u) << c.nome;
     }
 }
 
@@ -362,8 +362,48 @@ TEST(DecodificaDanni, RandomDamageGivesAnErrorOrATableNeverACrash) {
         if (e) {
             EXPECT_GE(e->offset, 0);
             EXPECT_LE(e->offset, static_cast<std::int64_t>(b.size()));
-            EXPECT_FALSE(e->messaggio.empty());
+            EXPECT_FALSE(e->messaggio.en().empty());
         }
+    }
+}
+
+// The errors in Italian: the same arguments in the places the Italian
+// wording gives them, nested counts of bytes included; the English words
+// are those of the tables above.
+TEST(DecodificaDanni, ErrorsInItalian) {
+    const Elem I0{tag_intero, 0}, I1{tag_intero, 1}, D{tag_doppio, 2.5}, E{tag_vuoto};
+    std::string percorso = byte_percorso(percorso_piccolo(percorso_nome, treno));
+    percorso.pop_back();
+    std::string senza_marchio = byte_percorso(percorso_piccolo(percorso_nome, treno));
+    poni_intero(senza_marchio, 16, 0);
+    std::string voci = byte_voci(voci_piccole(percorso_nome, treno));
+    const std::size_t fine_voci = voci.size();
+    voci += 'x';
+    struct Caso {
+        const char* nome;
+        std::optional<ErroreDecodifica> errore;
+        std::string it;
+    };
+    const auto di = [](const auto& d) { return d ? std::nullopt : std::optional<ErroreDecodifica>(d.errore()); };
+    const Caso casi[] = {
+        {"a track file cut short", di(decodifica_percorso(percorso)),
+         "file del percorso: 149 byte non è un multiplo di 15 (14 byte dopo l'ultima cella intera al byte 135)"},
+        {"a track file without its mark", di(decodifica_percorso(senza_marchio)),
+         "file del percorso: il marchio del file al byte 16 (cella 1) è 0, atteso 5121"},
+        {"one extra byte after the entries", di(decodifica_voci(voci)),
+         "file delle voci: 1 byte in più dopo l'ultima voce (86), che finisce al byte " + std::to_string(fine_voci) +
+             "; il file dovrebbe finire lì"},
+        {"a Double in column 0 where the Integer 1 belongs in column 1", di(decodifica_planimetria(byte_elementi({I0, I0, D, E, I0, I0, D, E}))),
+         "file della planimetria: il punto 1 della colonna 1 al byte 24 contiene l'Integer 0, atteso l'Integer 1 "
+         "(non è una planimetria che questo sistema scrive)"},
+        {"a Double cut short", di(decodifica_planimetria(byte_elementi({I0, I0, D, E, I0, I1, D}).substr(0, 35))),
+         "file della planimetria: il Double al byte 28 richiede 8 byte di valore, ne restano solo 5 byte"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        ASSERT_TRUE(c.errore);
+        EXPECT_EQ(c.errore->messaggio.in(Lingua::it), c.it);
+        EXPECT_NE(c.errore->messaggio.en(), c.it);
     }
 }
 

@@ -494,6 +494,45 @@ TEST(ServerLsp, UnDocumentoDiTrentaMegaNonFermaIlServer) {
     EXPECT_NE(risposta(out, 2), nullptr);
 }
 
+// With an Italian locale the server says everything in Italian: its own
+// diagnostics, the hover (the guide's words and its own), its protocol errors.
+TEST(ServerLsp, ConLocaleItalianoParlaItaliano) {
+    Disco disco;
+    Server s(disco.lettore());
+    scambia(s, {richiesta(1, "initialize", {{"capabilities", json::object()}, {"locale", "it-IT"}})});
+
+    // A train without its line.
+    auto p = pubblicati(scambia(s, {apri(uri_treno, testo_treno())}), uri_treno);
+    ASSERT_EQ(p.size(), 1u);
+    ASSERT_EQ(p[0]["diagnostics"].size(), 1u);
+    EXPECT_EQ(p[0]["diagnostics"][0]["message"],
+              "nessuna descrizione della linea Valmora PR_Valmora PF_linea.txt è aperta o accanto a questo file: il "
+              "treno non è controllato");
+
+    // A line the train runs past: refused, and the train not checked past it.
+    std::string corta = testo_linea();
+    corta.replace(corta.find("93000"), 5, "80000");
+    p = pubblicati(scambia(s, {apri(uri_linea, corta)}), uri_treno);
+    ASSERT_EQ(p.size(), 1u);
+    ASSERT_EQ(p[0]["diagnostics"].size(), 1u) << p[0];
+    const std::string rifiutata = p[0]["diagnostics"][0]["message"];
+    EXPECT_EQ(rifiutata.rfind("la descrizione della linea Valmora PR_Valmora PF_linea.txt:", 0), 0u) << rifiutata;
+    EXPECT_TRUE(rifiutata.ends_with("): il treno non è controllato oltre")) << rifiutata;
+
+    // The hover of a gradient.
+    scambia(s, {notifica("textDocument/didClose", {{"textDocument", {{"uri", uri_linea}}}}), apri(uri_linea, linea_piccola)});
+    const auto out = scambia(s, {hover_a(6, 3, uri_linea)});
+    ASSERT_NE(risposta(out, 2), nullptr);
+    const std::string v = valore_hover(*risposta(out, 2));
+    EXPECT_NE(v.find("Pendenza 8 \u2030 da 1,500 m, cella 30 (1,500 m)."), std::string::npos) << v;
+    EXPECT_EQ(v.find("Gradient"), std::string::npos) << v;
+
+    // A protocol error.
+    const auto errore = scambia(s, {richiesta(3, "textDocument/nessuno")});
+    ASSERT_NE(risposta(errore, 3), nullptr);
+    EXPECT_EQ((*risposta(errore, 3))["error"]["message"], "metodo sconosciuto: textDocument/nessuno");
+}
+
 TEST(ServerLsp, UriDiFile) {
     EXPECT_EQ(percorso_di_uri("file:///a%20b/c_linea.txt"), std::filesystem::path("/a b/c_linea.txt"));
     EXPECT_EQ(percorso_di_uri("file://host/x"), std::filesystem::path("/x"));
