@@ -3,6 +3,8 @@
 #include <array>
 #include <optional>
 
+#include "controlli/messaggi.hpp"
+
 namespace compattatore {
 
 namespace {
@@ -84,8 +86,7 @@ Conversione da_utf8_a_1252(std::string_view t, Sorgente sorgente) {
         d.riga = riga;
         d.colonna = static_cast<std::int32_t>(i - inizio_riga) + 1;
         d.colonna_fine = d.colonna + static_cast<std::int32_t>(n ? n : 1);
-        d.messaggio = n ? "this character has no Windows-1252 byte: the text cannot be read as Windows-1252"
-                        : "this byte is not UTF-8, as --input-encoding utf-8 says the text is";
+        d.messaggio = Messaggio(n ? messaggi::controllo_senza_1252 : messaggi::controllo_non_utf8);
         r.errori.push_back(std::move(d));
         i += n ? n : 1;
     }

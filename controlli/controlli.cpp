@@ -9,6 +9,7 @@
 #include <string>
 
 #include "controlli/codifica.hpp"
+#include "controlli/messaggi.hpp"
 #include "model/arrotonda.hpp"
 
 namespace compattatore {
@@ -83,7 +84,7 @@ public:
     }
 
 private:
-    Diagnostica& avvisa(Stato classe, const CampoLetto& c, std::string messaggio) {
+    Diagnostica& avvisa(Stato classe, const CampoLetto& c, Messaggio messaggio) {
         Diagnostica d;
         d.stato = classe;
         d.sorgente = c.sorgente;
@@ -117,9 +118,10 @@ private:
         Sorgente sorgente_ignorata = Sorgente::linea;
         for (const CampoLetto& c : r_.campi) {
             if (c.ruolo == Ruolo::chiave && ha(c.testo, "-")) {
-                avvisa(Stato::avviso_commento, c, "this field holds \"-\" but the comment limit was reached (" +
-                           std::string(c.parte == Parte::generale && c.sorgente == Sorgente::linea ? "ten" : "two") +
-                           " in a row): it is read as a keyword field");
+                avvisa(Stato::avviso_commento, c,
+                       Messaggio(messaggi::controllo_limite_commenti,
+                                 Messaggio(c.parte == Parte::generale && c.sorgente == Sorgente::linea ? messaggi::controllo_dieci
+                                                                                                      : messaggi::controllo_due)));
             }
             if (c.ruolo == Ruolo::chiave && c.genere != Genere::nessuno) {
                 riga_voce = c.riga;
@@ -143,7 +145,7 @@ private:
                 continue;
             }
             if (c.parte == Parte::prima) {
-                avvisa(Stato::avviso_posto, c, "this field comes before \"[generale]\" and is not read");
+                avvisa(Stato::avviso_posto, c, Messaggio(messaggi::controllo_prima_del_generale));
                 continue;
             }
             if (t.starts_with('[') && t.ends_with(']')) {
@@ -155,9 +157,7 @@ private:
             sorgente_ignorata = c.sorgente;
             if (c.sorgente == sorgente_voce && c.riga == riga_voce) {
                 if (curva_senza_valori) continue;  // the values of a curve not drawn without a plan
-                avvisa(Stato::avviso_campi, c,
-                       "this line has more fields than its entry takes: \"" + std::string(t) +
-                           "\" and what follows on the line are read as keyword fields and ignored");
+                avvisa(Stato::avviso_campi, c, Messaggio(messaggi::controllo_campi_in_piu, Messaggio::citato(t)));
                 continue;
             }
             ignorato(c, t);
@@ -169,7 +169,7 @@ private:
         const auto& note = c.sorgente == Sorgente::linea ? std::span<const std::string_view>(sezioni_linea)
                                                          : std::span<const std::string_view>(sezioni_treno);
         if (std::find(note.begin(), note.end(), m) != note.end()) return;
-        avvisa(Stato::avviso_voce_sconosciuta, c, "unknown section header \"" + std::string(t) + "\"");
+        avvisa(Stato::avviso_voce_sconosciuta, c, Messaggio(messaggi::controllo_intestazione_sconosciuta, Messaggio::citato(t)));
     }
 
     void commento(const CampoLetto& c) {
@@ -178,9 +178,8 @@ private:
                                                            : std::span<const std::string_view>(radici_treno);
         for (const std::string_view r : radici) {
             if (ha(m, r)) {
-                avvisa(Stato::avviso_commento, c, "\"" + std::string(senza_blanchi(c.testo)) +
-                           "\" is read as a comment because it holds \"-\", though it holds the keyword \"" +
-                           std::string(r) + "\"");
+                avvisa(Stato::avviso_commento, c,
+                       Messaggio(messaggi::controllo_commento_con_parola, Messaggio::citato(senza_blanchi(c.testo)), r));
                 return;
             }
         }
@@ -189,21 +188,18 @@ private:
     void ignorato(const CampoLetto& c, std::string_view t) {
         const std::string m = minuscole(t);
         if (t.starts_with('#') || t.starts_with("//") || t.starts_with(';')) {
-            avvisa(Stato::avviso_commento, c, "\"" + std::string(t) +
-                       "\" is not a comment in this format (a comment is a field holding \"-\"): it is ignored");
+            avvisa(Stato::avviso_commento, c, Messaggio(messaggi::controllo_non_commento, Messaggio::citato(t)));
             return;
         }
         if (c.sorgente == Sorgente::linea && c.parte == Parte::generale) {
             const bool uno = ha(m, "uno") || ha(m, "due") || ha(m, "tre");
             if ((ha(m, "progressiva") && uno) || (ha(m, "sfondo") && uno) || (ha(m, "segnali") && ha(m, "ripetizione"))) {
-                avvisa(Stato::avviso_maiuscole, c, "\"" + std::string(t) +
-                           "\" would be a general entry if case were ignored; its keywords are lower case: it is ignored");
+                avvisa(Stato::avviso_maiuscole, c, Messaggio(messaggi::controllo_maiuscole, Messaggio::citato(t)));
                 return;
             }
             for (std::size_t i = 4; i < radici_linea.size(); ++i) {
                 if (ha(m, radici_linea[i])) {
-                    avvisa(Stato::avviso_posto, c, "a feature entry (\"" + std::string(radici_linea[i]) +
-                               "\") in the general section is ignored: move it after the section's end");
+                    avvisa(Stato::avviso_posto, c, Messaggio(messaggi::controllo_elemento_nel_generale, radici_linea[i]));
                     return;
                 }
             }
@@ -211,15 +207,14 @@ private:
         if (c.sorgente == Sorgente::linea && c.parte == Parte::elementi) {
             for (std::size_t i = 0; i < 4; ++i) {
                 if (ha(m, radici_linea[i])) {
-                    avvisa(Stato::avviso_posto, c, "a general entry (\"" + std::string(radici_linea[i]) +
-                               "\") in the feature part is ignored: move it into \"[generale]\"");
+                    avvisa(Stato::avviso_posto, c, Messaggio(messaggi::controllo_generale_negli_elementi, radici_linea[i]));
                     return;
                 }
             }
         }
         Diagnostica& d = avvisa(Stato::avviso_voce_sconosciuta, c,
-                                "\"" + std::string(t) + "\" names no entry kind: it is ignored");
-        if (const auto p = parola_vicina(t, c.sorgente)) d.note.push_back("did you mean `" + std::string(*p) + "`?");
+                                Messaggio(messaggi::controllo_voce_sconosciuta, Messaggio::citato(t)));
+        if (const auto p = parola_vicina(t, c.sorgente)) d.note.push_back(Messaggio(messaggi::controllo_forse, *p));
     }
 
     // A keyword the reader took by its root, but spelt a small edit away
@@ -241,9 +236,9 @@ private:
         std::string m = minuscole(t);
         while (!m.empty() && m.back() >= '0' && m.back() <= '9') m.pop_back();
         if (ha(m, *p)) return;
-        Diagnostica& d = avvisa(Stato::avviso_voce_sconosciuta, k, "\"" + std::string(t) + "\" is read as \"" +
-                                    std::string(parola(k.genere)) + "\" by its root, but is not its keyword");
-        d.note.push_back("did you mean `" + std::string(*p) + "`?");
+        Diagnostica& d = avvisa(Stato::avviso_voce_sconosciuta, k,
+                                Messaggio(messaggi::controllo_per_radice, Messaggio::citato(t), parola(k.genere)));
+        d.note.push_back(Messaggio(messaggi::controllo_forse, *p));
     }
 
     std::int32_t lunghezza() const { return s_.lunghezza_estesa - prolungamento; }
@@ -252,16 +247,14 @@ private:
     void voce(const Voce_& v) {
         const CampoLetto& k = *v.chiave;
         if (k.secondo != Genere::nessuno) {
-            avvisa(Stato::avviso_campi, k, "this field holds two keywords (\"" + std::string(parola(k.genere)) +
-                       "\" and \"" + std::string(parola(k.secondo)) + "\") and is handled twice");
+            avvisa(Stato::avviso_campi, k, Messaggio(messaggi::controllo_due_parole, parola(k.genere), parola(k.secondo)));
         }
         for (const CampoLetto& x : v.valori) {
             // A text value from the next line is reported by the reader itself, at the keyword.
             if (x.riga != k.riga && x.numero) {
-                avvisa(Stato::avviso_campi, x, "the entry \"" + std::string(parola(k.genere)) + "\" of line " +
-                           std::to_string(k.riga) + " lacks fields: it takes \"" +
-                           std::string(senza_blanchi(x.testo)) + "\" of line " + std::to_string(x.riga) +
-                           " as its value");
+                avvisa(Stato::avviso_campi, x,
+                       Messaggio(messaggi::controllo_campi_mancanti, parola(k.genere), k.riga,
+                                 Messaggio::citato(senza_blanchi(x.testo)), x.riga));
                 break;
             }
         }
@@ -269,8 +262,7 @@ private:
         if (generale(k.genere) || generale_treno(k.genere)) {
             const auto [it, nuovo] = visti_.emplace(k.genere, &k);
             if (!nuovo) {
-                avvisa(Stato::avviso_due_volte, k, "\"" + std::string(parola(k.genere)) + "\" is given twice (first at line " +
-                           std::to_string(it->second->riga) + "): the later wins");
+                avvisa(Stato::avviso_due_volte, k, Messaggio(messaggi::controllo_due_volte, parola(k.genere), it->second->riga));
             }
         }
         posizioni(v);
@@ -292,48 +284,43 @@ private:
         const CampoLetto& p = v.valori[0];
         const std::int64_t m = p.valore;
         if (m > lunghezza() && m <= s_.lunghezza_estesa) {
-            avvisa(Stato::avviso_oltre_linea, p, "\"" + std::string(parola(g)) + "\" at " + metri(m) +
-                       " lies past the end of the line (" + metri(lunghezza()) + "), on the track's run-on");
+            avvisa(Stato::avviso_oltre_linea, p, Messaggio(messaggi::controllo_oltre_linea, parola(g), metri(m), metri(lunghezza())));
         }
         if (punto == 3 || m % 50 == 0 || m < 0) return;
         const std::int64_t cella = punto == 1 ? arrotonda(m + 50, 50) : arrotonda(m, 50);
         const std::int64_t arrivo = punto == 1 ? (cella - 1) * 50 : cella * 50;
-        avvisa(Stato::avviso_griglia, p, std::string(parola(g)) + " at " + metri(m) + " is not a multiple of 50 m: it lands at " +
-                   metri(arrivo) + " (cell " + std::to_string(cella) + ")");
+        avvisa(Stato::avviso_griglia, p, Messaggio(messaggi::controllo_griglia, parola(g), metri(m), metri(arrivo), cella));
     }
 
-    void orario(const Voce_& v, std::size_t da, const char* cosa) {
+    void orario(const Voce_& v, std::size_t da, const Modello& cosa) {
         if (!v.ha(da + 2)) return;
         const std::int32_t h = v.v(da), m = v.v(da + 1), s = v.v(da + 2);
         if (h >= 0 && h <= 23 && m >= 0 && m <= 59 && s >= 0 && s <= 59) return;
-        avvisa(Stato::avviso_valori, v.valori[da], std::string(cosa) + " " + std::to_string(h) + ":" + std::to_string(m) +
-                   ":" + std::to_string(s) + " lies outside 00:00:00 to 23:59:59");
+        avvisa(Stato::avviso_valori, v.valori[da], Messaggio(messaggi::controllo_orario_fuori, Messaggio(cosa), h, m, s));
     }
 
-    void fuori(const Voce_& v, std::size_t i, std::int32_t minimo, std::int32_t massimo, const char* cosa,
+    void fuori(const Voce_& v, std::size_t i, std::int32_t minimo, std::int32_t massimo, const Modello& cosa,
                const char* unita) {
         if (!v.ha(i)) return;
         const std::int32_t x = v.v(i);
         if (x >= minimo && x <= massimo) return;
-        avvisa(Stato::avviso_valori, v.valori[i], std::string(cosa) + " " + std::to_string(x) + unita + " lies outside " +
-                   std::to_string(minimo) + " to " + std::to_string(massimo) + unita);
+        avvisa(Stato::avviso_valori, v.valori[i], Messaggio(messaggi::controllo_valore_fuori, Messaggio(cosa), x, unita, minimo, massimo));
     }
 
     void valori(const Voce_& v) {
         switch (v.chiave->genere) {
-            case Genere::orologio: orario(v, 0, "clock"); break;
-            case Genere::stazione: orario(v, 13, "station time"); break;
+            case Genere::orologio: orario(v, 0, messaggi::controllo_orologio); break;
+            case Genere::stazione: orario(v, 13, messaggi::controllo_orario_stazione); break;
             case Genere::velocita:
                 if (v.ha(1) && (v.v(1) == 0 || v.v(1) % 5 != 0)) {
-                    avvisa(Stato::avviso_valori, v.valori[1], "speed " + std::to_string(v.v(1)) +
-                               " km/h: a speed limit is stored divided by 5 and must be a multiple of 5 above 0");
+                    avvisa(Stato::avviso_valori, v.valori[1], Messaggio(messaggi::controllo_velocita_multipla, v.v(1)));
                 } else {
-                    fuori(v, 1, 5, 300, "speed", " km/h");
+                    fuori(v, 1, 5, 300, messaggi::controllo_velocita, " km/h");
                 }
                 break;
-            case Genere::pendenza: fuori(v, 1, -60, 60, "gradient", " per mille"); break;
-            case Genere::massa_frenata: fuori(v, 0, 30, 250, "braked mass", " %"); break;
-            case Genere::vetture: fuori(v, 0, 1, 50, "number of cars", ""); break;
+            case Genere::pendenza: fuori(v, 1, -60, 60, messaggi::controllo_pendenza, " per mille"); break;
+            case Genere::massa_frenata: fuori(v, 0, 30, 250, messaggi::controllo_massa_frenata, " %"); break;
+            case Genere::vetture: fuori(v, 0, 1, 50, messaggi::controllo_vetture, ""); break;
             default: break;
         }
     }
@@ -371,28 +358,25 @@ private:
     void profilo(const Voce_& v, const Voce_* prec) {
         if (prec == nullptr || !v.ha(0) || !prec->ha(0)) return;
         const std::int64_t c = arrotonda(v.v(0), 50), cp = arrotonda(prec->v(0), 50);
-        const std::string nome(parola(v.chiave->genere));
+        const std::string_view nome = parola(v.chiave->genere);
         if (c < cp) {
-            avvisa(Stato::avviso_ordine, v.valori[0], nome + " at " + metri(v.v(0)) + " comes after one at " +
-                       metri(prec->v(0)) + " (line " + std::to_string(prec->chiave->riga) +
-                       "): the entries of a profile must go in increasing position");
+            avvisa(Stato::avviso_ordine, v.valori[0],
+                   Messaggio(messaggi::controllo_profilo_ordine, nome, metri(v.v(0)), metri(prec->v(0)), prec->chiave->riga));
         } else if (c == cp && c > 0) {
-            avvisa(Stato::avviso_sovrapposizione, v.valori[0], nome + " at " + metri(v.v(0)) + " falls on cell " +
-                       std::to_string(c) + " as the one of line " + std::to_string(prec->chiave->riga) +
-                       ", which then governs one cell only");
+            avvisa(Stato::avviso_sovrapposizione, v.valori[0],
+                   Messaggio(messaggi::controllo_profilo_stessa_cella, nome, metri(v.v(0)), c, prec->chiave->riga));
         }
     }
 
     void curva(const Voce_& v, const Voce_* prec, std::int64_t& raggiunto) {
         const std::int64_t inizio = v.v(0), fine = inizio + v.v(1);
         if (prec != nullptr && inizio < prec->v(0)) {
-            avvisa(Stato::avviso_ordine, v.valori[0], "curve at " + metri(inizio) + " comes after the curve at " +
-                       metri(prec->v(0)) + " (line " + std::to_string(prec->chiave->riga) +
-                       "): the plan is drawn in order and has passed it, so it is lost");
+            avvisa(Stato::avviso_ordine, v.valori[0],
+                   Messaggio(messaggi::controllo_curva_ordine, metri(inizio), metri(prec->v(0)), prec->chiave->riga));
         } else if (inizio < raggiunto) {
-            avvisa(Stato::avviso_sovrapposizione, v.valori[0], "curve at " + metri(inizio) +
-                       " begins before the previous curve ends (" + metri(raggiunto) + "): its first " +
-                       metri(std::min(raggiunto, fine) - inizio) + " are lost");
+            avvisa(Stato::avviso_sovrapposizione, v.valori[0],
+                   Messaggio(messaggi::controllo_curva_sovrapposta, metri(inizio), metri(raggiunto),
+                             metri(std::min(raggiunto, fine) - inizio)));
         }
         raggiunto = std::max(raggiunto, fine);
     }
@@ -402,11 +386,10 @@ private:
         const std::int64_t t = std::int64_t{v.v(13)} * 3600 + v.v(14) * 60 + v.v(15);
         const std::int64_t tp = std::int64_t{prec->v(13)} * 3600 + prec->v(14) * 60 + prec->v(15);
         if (v.v(0) <= prec->v(0)) {
-            avvisa(Stato::avviso_ordine, v.valori[0], "station at " + metri(v.v(0)) + " does not lie after the station at " +
-                       metri(prec->v(0)) + " (line " + std::to_string(prec->chiave->riga) + ")");
+            avvisa(Stato::avviso_ordine, v.valori[0],
+                   Messaggio(messaggi::controllo_stazione_ordine, metri(v.v(0)), metri(prec->v(0)), prec->chiave->riga));
         } else if (t <= tp) {
-            avvisa(Stato::avviso_ordine, v.valori[13], "station time does not come after the time of the station of line " +
-                       std::to_string(prec->chiave->riga));
+            avvisa(Stato::avviso_ordine, v.valori[13], Messaggio(messaggi::controllo_stazione_orario, prec->chiave->riga));
         }
     }
 
@@ -414,8 +397,9 @@ private:
         std::stable_sort(z.begin(), z.end(), [](const Voce_* a, const Voce_* b) { return a->v(0) < b->v(0); });
         for (std::size_t i = 1; i < z.size(); ++i) {
             if (z[i]->v(0) < z[i - 1]->v(1)) {
-                avvisa(Stato::avviso_sovrapposizione, z[i]->valori[0], "mountain zone " + metri(z[i]->v(0)) + " to " +
-                           metri(z[i]->v(1)) + " overlaps the zone of line " + std::to_string(z[i - 1]->chiave->riga));
+                avvisa(Stato::avviso_sovrapposizione, z[i]->valori[0],
+                       Messaggio(messaggi::controllo_zone_sovrapposte, metri(z[i]->v(0)), metri(z[i]->v(1)),
+                                 z[i - 1]->chiave->riga));
             }
         }
     }
@@ -428,9 +412,9 @@ private:
                 const Voce& st = s_.voce(static_cast<std::int64_t>(k));
                 if (st.fine <= st.inizio) continue;
                 if (a < st.fine && b > st.inizio) {
-                    avvisa(Stato::avviso_sovrapposizione, v->valori[0], "slowdown " + metri(a) + " to " + metri(b) +
-                               " lies inside the zone of the station \"" + st.nome + "\" (" + metri(st.inizio) +
-                               " to " + metri(st.fine) + ")");
+                    avvisa(Stato::avviso_sovrapposizione, v->valori[0],
+                           Messaggio(messaggi::controllo_rallentamento_in_stazione, metri(a), metri(b),
+                                     Messaggio::citato(st.nome), metri(st.inizio), metri(st.fine)));
                     break;
                 }
             }
@@ -474,7 +458,7 @@ std::vector<Diagnostica> controlla_codifica(std::string_view t, Sorgente sorgent
     std::int32_t riga = 1;
     std::size_t inizio_riga = 0;
     std::int32_t riga_avvisata = 0;
-    const auto avvisa = [&](std::size_t i, std::size_t n, std::string m) {
+    const auto avvisa = [&](std::size_t i, std::size_t n, Messaggio m) {
         Diagnostica d;
         d.stato = Stato::avviso_codifica;
         d.sorgente = sorgente;
@@ -482,13 +466,13 @@ std::vector<Diagnostica> controlla_codifica(std::string_view t, Sorgente sorgent
         d.colonna = static_cast<std::int32_t>(i - inizio_riga) + 1;
         d.colonna_fine = d.colonna + static_cast<std::int32_t>(n);
         d.messaggio = std::move(m);
-        d.note.push_back("the descriptions are Windows-1252; give --input-encoding utf-8 to read UTF-8");
+        d.note.push_back(Messaggio(messaggi::controllo_nota_codifica));
         r.push_back(std::move(d));
         riga_avvisata = riga;
     };
     std::size_t i = 0;
     if (t.starts_with("\xEF\xBB\xBF")) {
-        avvisa(0, 3, "the text begins with a UTF-8 byte-order mark");
+        avvisa(0, 3, Messaggio(messaggi::controllo_bom));
         i = 3;
     }
     std::size_t contate = i;  // the lines are counted up to here
@@ -505,8 +489,7 @@ std::vector<Diagnostica> controlla_codifica(std::string_view t, Sorgente sorgent
         }
         const std::size_t n = sequenza_utf8(t, i);
         if (n > 0 && riga_avvisata != riga) {
-            avvisa(i, n, "these " + std::to_string(n) + " bytes are a UTF-8 character, read as " + std::to_string(n) +
-                             " Windows-1252 characters");
+            avvisa(i, n, Messaggio(messaggi::controllo_carattere_utf8, n));
         }
         i += n > 0 ? n : 1;
         contate = i;

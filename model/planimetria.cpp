@@ -4,13 +4,15 @@
 #include <bit>
 #include <stdexcept>
 
+#include "model/fuori_tabella.hpp"
+#include "model/messaggi.hpp"
 #include "model/retta.hpp"
 
 namespace compattatore {
 
 void Planimetria::dimensiona(std::int32_t ultimo) {
     if (ultimo < 1) {
-        throw std::out_of_range("plan: a plan needs at least two points");
+        throw FuoriTabella(Messaggio(messaggi::modello_piano_due_punti));
     }
     svuota();
     ultimo_ = ultimo;
@@ -23,7 +25,7 @@ void Planimetria::svuota() {
 
 void Planimetria::semina() {
     if (ultimo_ < 1) {
-        throw std::out_of_range("plan: seeding a plan that is not sized");
+        throw FuoriTabella(Messaggio(messaggi::modello_piano_non_dimensionato));
     }
     cancella_disegno(2);
 }
@@ -37,7 +39,7 @@ void Planimetria::cancella_disegno(std::int32_t calcolati) {
 
 void Planimetria::aggiungi(double x, double y) {
     if (calcolati_ < 2 || calcolati_ > ultimo_) {
-        throw std::out_of_range("plan: point beyond the last metre");
+        throw FuoriTabella(Messaggio(messaggi::modello_piano_oltre_ultimo_metro));
     }
     if (tratti_.empty() || tratti_.back().tipo != Tratto::Tipo::dati) {
         tratti_.push_back({Tratto::Tipo::dati, calcolati_, calcolati_ - 1, 0, dati_x_.size()});
@@ -49,8 +51,8 @@ void Planimetria::aggiungi(double x, double y) {
 }
 
 void Planimetria::traccia(Tratto::Tipo tipo, std::int32_t ultimo, double k) {
-    if (calcolati_ < 2) throw std::out_of_range("plan: drawing on a plan that is not seeded");
-    if (ultimo > ultimo_) throw std::out_of_range("plan: point beyond the last metre");
+    if (calcolati_ < 2) throw FuoriTabella(Messaggio(messaggi::modello_piano_non_avviato));
+    if (ultimo > ultimo_) throw FuoriTabella(Messaggio(messaggi::modello_piano_oltre_ultimo_metro));
     if (ultimo < calcolati_) return;
     // A run that goes on as the last one did extends it (the same k to the
     // bit: -0 and +0 do not turn alike).
@@ -80,7 +82,7 @@ PuntiPlanimetria Planimetria::punti() const {
 
 Valore PuntiPlanimetria::elemento(std::int32_t m, int colonna) const {
     if (m < 0 || m > ultimo || colonna < 0 || colonna > 1) {
-        throw std::out_of_range("plan: element outside the plan");
+        throw FuoriTabella(Messaggio(messaggi::modello_piano_elemento_fuori));
     }
     if (m >= calcolati()) {
         return Vuoto{};
@@ -156,7 +158,7 @@ std::size_t GeneratorePunti::prossimi(double* x, double* y, std::size_t n) {
             case Planimetria::Tratto::Tipo::dati: {
                 const std::size_t primo = t.primo + static_cast<std::size_t>(m_ - t.da);
                 if (primo + quanti > p_.dati_x_.size() || primo + quanti > p_.dati_y_.size()) {
-                    throw std::out_of_range("plan: a run of points beyond the points given");
+                    throw FuoriTabella(Messaggio(messaggi::modello_piano_punti_oltre_dati));
                 }
                 const double* dx = p_.dati_x_.data() + primo;
                 const double* dy = p_.dati_y_.data() + primo;

@@ -1,6 +1,7 @@
 #include "model/scenario.hpp"
 
 #include "model/arrotonda.hpp"
+#include "model/messaggi.hpp"
 
 #include <string>
 #include <utility>
@@ -9,7 +10,7 @@ namespace compattatore {
 
 namespace {
 [[noreturn]] void fuori(const char* tabella, std::int64_t indice) {
-    throw FuoriTabella(std::string(tabella) + ": index " + std::to_string(indice) + " is outside the table");
+    throw FuoriTabella(Messaggio(messaggi::modello_indice_fuori_tabella, tabella, indice));
 }
 }  // namespace
 
@@ -62,7 +63,7 @@ void Scenario::annota(Stato stato, Sorgente sorgente, Luogo luogo, std::int32_t 
 
 void dimensiona_percorso(Scenario& s, std::int32_t lunghezza) {
     if (lunghezza < 0 || lunghezza > lunghezza_massima) {
-        throw FuoriTabella("percorso: a line length of " + std::to_string(lunghezza) + " m has no track");
+        throw FuoriTabella(Messaggio(messaggi::modello_lunghezza_senza_binario, lunghezza));
     }
     s.lunghezza_estesa = lunghezza + prolungamento;
     s.ultima_cella = static_cast<std::int32_t>(arrotonda(s.lunghezza_estesa, 50));

@@ -17,6 +17,7 @@
 
 #include "model/cella.hpp"
 #include "model/diagnostica.hpp"
+#include "model/fuori_tabella.hpp"
 #include "model/luogo.hpp"
 #include "model/planimetria.hpp"
 #include "model/stato.hpp"
@@ -27,12 +28,6 @@ namespace compattatore {
 inline constexpr std::int32_t lunghezza_massima = 1000000;  // metres
 inline constexpr std::int32_t prolungamento = 7000;         // metres past the end of the line
 inline constexpr int massimo_montagne = 80;                 // zones 1 to 80
-
-// An index outside one of the fixed or sized tables.
-class FuoriTabella : public std::out_of_range {
-public:
-    using std::out_of_range::out_of_range;
-};
 
 // A kilometric-progressive entry as the author wrote it: its keyword, its
 // first two values and their places. The definitions are reordered after

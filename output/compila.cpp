@@ -2,6 +2,7 @@
 
 #include "formato/codici_gara.hpp"
 #include "formato/segni.hpp"
+#include "output/messaggi.hpp"
 #include "output/rifinitura.hpp"
 
 #include <string_view>
@@ -35,7 +36,7 @@ EsitoCompilazione compila(Scenario& s, std::int32_t j, const Descrizioni& d, Reg
         // The stop reports the status: make sure there is one that says why.
         if (s.codice_errore == Stato::nessuno) {
             s.segnala(Stato::guasto_lettura, Sorgente::linea, Luogo{}, std::nullopt, std::nullopt,
-                      "the line description gives no line length: the track was never sized");
+                      Messaggio(messaggi::compilazione_binario_mai_dimensionato));
         }
         return esito;
     }

@@ -5,6 +5,8 @@
 #include <string>
 #include <utility>
 
+#include "output/messaggi.hpp"
+
 namespace compattatore {
 
 namespace {
@@ -70,7 +72,7 @@ private:
 
     // A code point that could not be placed for the slowdown that holds cell
     // `rallentamento`: reported at that slowdown's entry when it is known.
-    void avvisa(Stato stato, Indice cella, Indice rallentamento, std::string messaggio) {
+    void avvisa(Stato stato, Indice cella, Indice rallentamento, Messaggio messaggio) {
         const auto it = s_.luoghi_rallentamenti.find(rallentamento);
         const Luogo dove = it == s_.luoghi_rallentamenti.end() ? Luogo{} : it->second;
         s_.segnala(stato, Sorgente::rifinitura, dove, static_cast<std::int32_t>(cella * 50), cella,
@@ -94,11 +96,8 @@ private:
                 c.valore_1 = minimo(valore_codice, c.valore_1);
             } else {
                 avvisa(Stato::rifinitura_prima_del_segnale, d, i,
-                       "signal at " + metri_punto(d) + " (cell " + std::to_string(d) +
-                           ") before the slowdown warning board at " + metri_punto(i) + " (cell " +
-                           std::to_string(i) + "): cells " +
-                           std::to_string(d - 1) + " and " + std::to_string(d - 2) +
-                           " are neither free nor code points");
+                       Messaggio(messaggi::compilazione_codice_prima_del_segnale, metri_punto(d), d, metri_punto(i), i,
+                                 d - 1, d - 2));
             }
         }
     }
@@ -115,9 +114,8 @@ private:
             const Indice celle[] = {i - p.vicina, i - p.vicina - 1, i - p.vicina - 2};
             if (!prima_libera(celle)) {
                 avvisa(Stato::rifinitura_prima_del_rallentamento, i, i,
-                       "slowdown start at " + metri_punto(i) + " (cell " + std::to_string(i) + "): none of cells " +
-                           std::to_string(celle[0]) + ", " + std::to_string(celle[1]) + ", " +
-                           std::to_string(celle[2]) + " is free for a code point");
+                       Messaggio(messaggi::compilazione_codice_prima_del_rallentamento, metri_punto(i), i, celle[0],
+                                 celle[1], celle[2]));
             }
         }
     }
@@ -143,9 +141,8 @@ private:
                     contatore = -1;
                 } else {
                     avvisa(Stato::rifinitura_nel_rallentamento, k, i,
-                           "slowdown starting at " + metri_punto(i) + " (cell " + std::to_string(i) + "): cells " + std::to_string(k) +
-                               ", " + std::to_string(k - 1) + " and " + std::to_string(k + 1) +
-                               " are all taken, no further code point inside it from " + metri(k));
+                           Messaggio(messaggi::compilazione_codice_nel_rallentamento, metri_punto(i), i, k, k - 1, k + 1,
+                                     metri(k)));
                 }
             }
             if (ha_tipo(k, tipo_cella::fine_rallentamento)) return k;
@@ -176,9 +173,8 @@ private:
         const Indice celle[] = {contatore, contatore - 1};
         if (!prima_libera(celle)) {
             avvisa(Stato::rifinitura_nel_rallentamento, e, e,
-                   "slowdown ending at " + metri_punto(e) + " (cell " + std::to_string(e) + "): cells " +
-                       std::to_string(contatore) + " and " + std::to_string(contatore - 1) +
-                       " before the signal at cell " + std::to_string(contatore + 1) + " are not free");
+                   Messaggio(messaggi::compilazione_codice_dopo_il_rallentamento, metri_punto(e), e, contatore,
+                             contatore - 1, contatore + 1));
         }
     }
 

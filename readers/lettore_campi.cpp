@@ -1,8 +1,10 @@
 #include "readers/lettore_campi.hpp"
 
 #include <algorithm>
+#include <utility>
 
 #include "model/scenario.hpp"
+#include "readers/messaggi.hpp"
 
 namespace compattatore {
 
@@ -39,15 +41,16 @@ void LettoreCampi::consuma_separatore() {
     }
 }
 
-void LettoreCampi::fallisce(const std::string& cosa) const {
-    throw ErroreLettura(cosa + " at line " + std::to_string(ultimo_.riga) + ", column " +
-                        std::to_string(ultimo_.colonna));
+void LettoreCampi::fallisce(const Modello& cosa) const { fallisce(Messaggio(cosa)); }
+
+void LettoreCampi::fallisce(Messaggio cosa) const {
+    throw ErroreLettura(Messaggio(messaggi::lettura_alla_riga, std::move(cosa), ultimo_.riga, ultimo_.colonna));
 }
 
 void LettoreCampi::inizia_campo() {
     if (fine()) {
         ultimo_ = Luogo{riga_, static_cast<std::int32_t>(pos_ - inizio_riga_) + 1};
-        fallisce("reading past the end of the text");
+        fallisce(messaggi::lettura_oltre_fine_testo);
     }
     salta_blanchi();
     ultimo_ = Luogo{riga_, static_cast<std::int32_t>(pos_ - inizio_riga_) + 1};
@@ -97,17 +100,17 @@ std::int32_t LettoreCampi::campo_numero() {
     std::size_t cifre = 0;
     while (pos_ < testo_.size() && testo_[pos_] >= '0' && testo_[pos_] <= '9') {
         valore = valore * 10 + (testo_[pos_] - '0');
-        if (valore > 2147483648LL) fallisce("number out of range");
+        if (valore > 2147483648LL) fallisce(messaggi::lettura_numero_fuori_limiti);
         ++cifre;
         ++pos_;
     }
-    if (cifre == 0) fallisce("malformed number");
+    if (cifre == 0) fallisce(messaggi::lettura_numero_malformato);
     if (pos_ < testo_.size()) {
         const char c = testo_[pos_];
-        if (!(blanco(c) || c == ',' || c == '\r' || c == '\n')) fallisce("malformed number");
+        if (!(blanco(c) || c == ',' || c == '\r' || c == '\n')) fallisce(messaggi::lettura_numero_malformato);
     }
     if (negativo) valore = -valore;
-    if (valore > 2147483647LL) fallisce("number out of range");
+    if (valore > 2147483647LL) fallisce(messaggi::lettura_numero_fuori_limiti);
     if (registro_) registra(pos_ - cifre - (negativo ? 1 : 0), pos_, true, static_cast<std::int32_t>(valore));
     fine_ultimo_ = pos_;  // a number ends at its last digit
     salta_blanchi();
@@ -118,8 +121,7 @@ std::int32_t LettoreCampi::campo_numero() {
 std::int32_t LettoreCampi::campo_numero_tra(std::int32_t minimo, std::int32_t massimo) {
     const std::int32_t v = campo_numero();
     if (v < minimo || v > massimo) {
-        fallisce("number " + std::to_string(v) + " outside " + std::to_string(minimo) + " to " +
-                 std::to_string(massimo));
+        fallisce(Messaggio(messaggi::lettura_numero_fuori_intervallo, v, minimo, massimo));
     }
     return v;
 }
@@ -159,41 +161,35 @@ void LettoreCampi::segna_genere(Genere g) {
 }
 
 void controlla_lunghezza_testo(Scenario& s, Sorgente sorgente, const LettoreCampi& campi, std::string_view testo,
-                               const char* cosa) {
+                               const Modello& cosa) {
     if (testo.size() <= nome_massimo) return;
     s.annota(Stato::testo_troppo_lungo, sorgente, campi.luogo(), campi.colonna_fine(),
-             Messaggio::citato(std::string(cosa) + " of " + std::to_string(testo.size()) +
-                               " bytes: the entry file holds at most " + std::to_string(nome_massimo) +
-                               " bytes of text in an entry"));
+             Messaggio(messaggi::lettura_testo_troppo_lungo, Messaggio(cosa), testo.size(), nome_massimo));
 }
 
-std::string ordinale(std::int32_t n) {
+Messaggio ordinale(std::int32_t n) {
     const std::int32_t d = n % 100;
-    const char* suffisso = (d >= 11 && d <= 13) ? "th" : n % 10 == 1 ? "st" : n % 10 == 2 ? "nd" : n % 10 == 3 ? "rd" : "th";
-    return std::to_string(n) + suffisso;
+    const Modello& m = (d >= 11 && d <= 13) ? messaggi::lettura_ordinale_th
+                       : n % 10 == 1        ? messaggi::lettura_ordinale_st
+                       : n % 10 == 2        ? messaggi::lettura_ordinale_nd
+                       : n % 10 == 3        ? messaggi::lettura_ordinale_rd
+                                            : messaggi::lettura_ordinale_th;
+    return Messaggio(m, n);
+}
+
+Messaggio valori_dalla_riga_dopo(const LettoreCampi& campi, std::string_view parola) {
+    const std::int32_t k = campi.valori_sulla_riga();
+    return Messaggio(messaggi::lettura_voce_incompleta, Messaggio::citato(parola), campi.luogo_voce().riga,
+                     Messaggio(k == 1 ? messaggi::lettura_valore : messaggi::lettura_valori, k),
+                     ordinale(campi.valori_letti()), campi.luogo().riga, Messaggio::citato(campi.ultimo_campo()));
 }
 
 void controlla_testo_sulla_riga(Scenario& s, Sorgente sorgente, const LettoreCampi& campi) {
     const Luogo chiave = campi.luogo_voce();
     if (chiave.riga <= 0 || campi.luogo().riga <= chiave.riga) return;
     const std::string_view parola = campi.chiave_voce();
-    const std::int32_t n = campi.valori_letti();
-    const std::int32_t k = campi.valori_sulla_riga();
     s.annota(Stato::testo_dalla_riga_dopo, sorgente, chiave, chiave.colonna + static_cast<std::int32_t>(parola.size()),
-             Messaggio::citato(std::string(1, '"')
-                 .append(parola)
-                 .append("\" on line ")
-                 .append(std::to_string(chiave.riga))
-                 .append(" has ")
-                 .append(std::to_string(k))
-                 .append(k == 1 ? " value" : " values")
-                 .append(" on its line; its ")
-                 .append(ordinale(n))
-                 .append(" value was read from line ")
-                 .append(std::to_string(campi.luogo().riga))
-                 .append(": `")
-                 .append(campi.ultimo_campo())
-                 .append("`")));
+             valori_dalla_riga_dopo(campi, parola));
 }
 
 bool contiene_esatto(std::string_view campo, std::string_view parola) {

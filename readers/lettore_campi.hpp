@@ -23,15 +23,16 @@
 
 #include "model/diagnostica.hpp"
 #include "model/luogo.hpp"
+#include "model/messaggio.hpp"
 #include "readers/registro.hpp"
 
 namespace compattatore {
 
 // A run-time failure of the reading step: malformed or out-of-range number,
 // reading past the end of the text, an index outside a table.
-class ErroreLettura : public std::runtime_error {
+class ErroreLettura : public Errore {
 public:
-    using std::runtime_error::runtime_error;
+    using Errore::Errore;
 };
 
 class LettoreCampi {
@@ -111,7 +112,9 @@ private:
     void consuma_separatore();  // one comma or one line end, if present
     void inizia_campo();        // past-the-end test, blanks, position of the field
     std::size_t campo_fino(std::size_t da) const;
-    [[noreturn]] void fallisce(const std::string& cosa) const;
+    // Throws ErroreLettura: what failed, at the place of the field read last.
+    [[noreturn]] void fallisce(const Modello& cosa) const;
+    [[noreturn]] void fallisce(Messaggio cosa) const;
 
     std::string_view testo_;
     std::size_t pos_ = 0;
@@ -132,11 +135,17 @@ struct Scenario;
 
 // A text value (board text, station name) that the entry file cannot hold:
 // recorded as the tool's own refusal at the field read last.
+// `cosa` says what the text is (lettura_testo_cartello, lettura_nome_stazione).
 void controlla_lunghezza_testo(Scenario& s, Sorgente sorgente, const LettoreCampi& campi, std::string_view testo,
-                               const char* cosa);
+                               const Modello& cosa);
 
 // "1st", "2nd", "11th": the place of a value in its entry, in words.
-std::string ordinale(std::int32_t n);
+Messaggio ordinale(std::int32_t n);
+
+// The entry being read is short of values on its line (`parola` is its
+// keyword as it is to be shown): how many stand there, and which value the
+// field read last, from a later line, was taken for.
+Messaggio valori_dalla_riga_dopo(const LettoreCampi& campi, std::string_view parola);
 
 // A text value (board text, station name) read from a later line than its
 // entry's keyword: the line was short of it and the reader took the next

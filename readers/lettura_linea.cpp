@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "model/arrotonda.hpp"
 #include "readers/contenuto_cella.hpp"
@@ -27,6 +28,7 @@
 #include "readers/memo_indicatori_v_max.hpp"
 #include "readers/memo_montagna.hpp"
 #include "readers/memorizza_dati.hpp"
+#include "readers/messaggi.hpp"
 #include "readers/progressive_ordina.hpp"
 
 namespace compattatore {
@@ -42,8 +44,8 @@ constexpr std::int32_t pendenza_massima = 155;
 std::string metri(std::int64_t p) { return std::to_string(p) + " m"; }
 
 void rifiuta(Scenario& s, Luogo luogo, Stato stato, std::optional<std::int32_t> posizione,
-             std::optional<std::int64_t> cella, std::string messaggio) {
-    s.segnala(stato, Sorgente::linea, luogo, posizione, cella, Messaggio::citato(messaggio));
+             std::optional<std::int64_t> cella, Messaggio messaggio) {
+    s.segnala(stato, Sorgente::linea, luogo, posizione, cella, std::move(messaggio));
 }
 
 bool intestazione(std::string_view campo) {
@@ -71,7 +73,7 @@ public:
         if (!cerca_generale()) return {false, slot_};
         if (!sezione_generale()) return {false, slot_};
         if (!s_.percorso_dimensionato()) {
-            throw GuastoVoce(campi_.luogo(), "the general section has no line length (\"lunghezza percorso\")");
+            throw GuastoVoce(campi_.luogo(), Messaggio(messaggi::lettura_senza_lunghezza));
         }
         campi_.segna_parte(Parte::elementi);
         progressive_ordina(s_);
@@ -100,7 +102,7 @@ private:
                 }
             }
             rifiuta(s_, campi_.luogo(), Stato::generale_assente, std::nullopt, std::nullopt,
-                    "the line description has no \"[generale]\" heading before its end");
+                    Messaggio(messaggi::lettura_linea_senza_generale));
             return false;
         }
     }
@@ -165,7 +167,7 @@ private:
         s_.voce(indice_voce::parametri_treno).fine = l;
         if (l < 0 || l > lunghezza_massima) {
             rifiuta(s_, campi_.luogo_valore(1), Stato::lunghezza_fuori_limiti, std::nullopt, std::nullopt,
-                    "line length " + metri(l) + ": outside 0 to " + metri(lunghezza_massima));
+                    Messaggio(messaggi::lettura_lunghezza_fuori_limiti, metri(l), metri(lunghezza_massima)));
             return false;
         }
         dimensiona_percorso(s_, l);
@@ -183,12 +185,12 @@ private:
         treno.fine = campi_.campo_numero();
         if (treno.inizio % 50 != 0) {
             rifiuta(s_, campi_.luogo_valore(1), Stato::ripetizione_inizio_non_multiplo, std::nullopt, std::nullopt,
-                    "cab-signal section: start " + metri(treno.inizio) + " is not a multiple of 50 m");
+                    Messaggio(messaggi::lettura_ripetizione_inizio, metri(treno.inizio)));
             return false;
         }
         if (treno.fine % 50 != 0) {
             rifiuta(s_, campi_.luogo_valore(2), Stato::ripetizione_fine_non_multipla, std::nullopt, std::nullopt,
-                    "cab-signal section: end " + metri(treno.fine) + " is not a multiple of 50 m");
+                    Messaggio(messaggi::lettura_ripetizione_fine, metri(treno.fine)));
             return false;
         }
         if (contiene_esatto(campo, "4")) {
@@ -197,7 +199,7 @@ private:
             treno.posizione = 9;
         } else {
             rifiuta(s_, luogo, Stato::ripetizione_senza_sistema, std::nullopt, std::nullopt,
-                    "cab-signal section: the keyword names neither the 4-code nor the 9-code system");
+                    Messaggio(messaggi::lettura_ripetizione_sistema));
             return false;
         }
         if (treno.fine == 0) treno.posizione = 0;
@@ -205,7 +207,7 @@ private:
     }
 
     // A feature may not begin beyond metre 50 * ultima_cella - 100.
-    bool oltre_percorso(std::int32_t p, Luogo, const char* cosa) {
+    bool oltre_percorso(std::int32_t p, Luogo, const Elemento& cosa) {
         if (std::int64_t{s_.ultima_cella} * 50 >= std::int64_t{p} + 100) return false;
         rifiuta(s_, campi_.luogo_valore(1), Stato::oltre_il_percorso, p, std::nullopt,
                 oltre_la_fine(s_, cosa, p, 100));
@@ -215,11 +217,10 @@ private:
 
     // The cell CLng(p / 50 + 1) of a point feature; a position before the
     // start of the line has none.
-    std::int64_t cella_di_punto(std::int32_t p, Luogo luogo, const char* cosa) {
+    std::int64_t cella_di_punto(std::int32_t p, Luogo luogo, const Elemento& cosa) {
         const std::int64_t c = arrotonda(std::int64_t{p} + 50, 50);
         if (!s_.cella_esiste(c)) {
-            throw GuastoVoce(luogo, std::string(cosa) + " at " + metri(p) + ": cell " + std::to_string(c) +
-                                        " lies outside the track");
+            throw GuastoVoce(luogo, Messaggio(messaggi::lettura_cella_fuori_binario, Messaggio(cosa.nome), metri(p), c));
         }
         return c;
     }
@@ -227,8 +228,7 @@ private:
     // Writes the current gradient into the next cell of the fill.
     void riempi(Luogo luogo) {
         if (!s_.cella_esiste(riempimento_)) {
-            throw GuastoVoce(luogo, "gradient fill: cell " + std::to_string(riempimento_) +
-                                        " lies beyond the end of the track (too many gradient entries on the same cells)");
+            throw GuastoVoce(luogo, Messaggio(messaggi::lettura_riempimento_pendenze, riempimento_));
         }
         s_.cella(riempimento_).pendenza = basso_8(pendenza_corrente_ + 100);
         ++riempimento_;
@@ -290,10 +290,9 @@ private:
         const std::int32_t p = campi_.campo_numero();
         const std::int32_t g = campi_.campo_numero();
         const Luogo luogo_g = campi_.luogo();
-        if (oltre_percorso(p, luogo, "gradient")) return;
+        if (oltre_percorso(p, luogo, elementi::pendenza)) return;
         if (g < pendenza_minima || g > pendenza_massima) {
-            throw GuastoVoce(luogo_g, "gradient at " + metri(p) + ": " + std::to_string(g) +
-                                        " per mille is outside -100 to 155");
+            throw GuastoVoce(luogo_g, Messaggio(messaggi::lettura_pendenza_fuori, metri(p), g));
         }
         const std::int64_t c = arrotonda(p, 50);
         if (c > 0) {
@@ -307,19 +306,18 @@ private:
     bool curva(std::string_view campo, Luogo luogo) {
         const std::int32_t inizio = campi_.campo_numero();
         const std::int32_t lunghezza = campi_.campo_numero();
-        if (oltre_percorso(inizio, luogo, "curve")) return true;
+        if (oltre_percorso(inizio, luogo, elementi::curva)) return true;
         const std::optional<double> k = curvatura(campo);
         if (!k) {
             rifiuta(s_, luogo, Stato::curva_inutilizzabile, std::nullopt, std::nullopt,
-                    "curve at " + metri(inizio) + ": the keyword \"" + std::string(campo) + "\" has no class digit 1 to 6");
+                    Messaggio(messaggi::lettura_curva_senza_classe, metri(inizio), Messaggio::citato(campo)));
             return false;
         }
         const std::int64_t fine = std::int64_t{inizio} + lunghezza;
         const std::int64_t ultimo_punto = std::int64_t{s_.lunghezza_estesa} - 2;
         if (fine > ultimo_punto) {
             rifiuta(s_, luogo, Stato::curva_inutilizzabile, std::nullopt, std::nullopt,
-                    "curve at " + metri(inizio) + ", " + metri(lunghezza) + " long: runs past the plan, whose last point is metre " +
-                        std::to_string(ultimo_punto));
+                    Messaggio(messaggi::lettura_curva_oltre_piano, metri(inizio), metri(lunghezza), ultimo_punto));
             return false;
         }
         // Straight on to the curve's start, then the curve; the plan may not
@@ -332,7 +330,7 @@ private:
             else plan.dritto_fino(ultimo);
             if (plan.calcolati() <= limite_punti) return true;
             rifiuta(s_, luogo, Stato::curva_inutilizzabile, std::nullopt, std::nullopt,
-                    "curve at " + metri(inizio) + ": the plan passes point " + std::to_string(limite_punti));
+                    Messaggio(messaggi::lettura_curva_oltre_punto, metri(inizio), limite_punti));
             return false;
         };
         if (!disegna(inizio, std::nullopt)) return false;
@@ -344,7 +342,7 @@ private:
         const std::int32_t a = campi_.campo_numero();
         const std::int32_t b = campi_.campo_numero();
         std::int32_t t = campi_.campo_numero();
-        if (oltre_percorso(a, luogo, "mountain zone")) return;
+        if (oltre_percorso(a, luogo, elementi::zona_montagna)) return;
         // A zone that ends beyond the track ends the feature part, as a
         // feature beyond it does.
         if (!memo_montagna(s_, campi_.luogo_valore(2), a, b, t).registrato()) fine_elementi_ = true;
@@ -353,29 +351,27 @@ private:
     bool indicatore(Luogo luogo) {
         std::int32_t v[9];
         for (std::int32_t& x : v) x = campi_.campo_numero();
-        if (oltre_percorso(v[0], luogo, "speed board")) return true;
-        cella_di_punto(v[0], luogo, "speed board");
+        if (oltre_percorso(v[0], luogo, elementi::cartello_velocita)) return true;
+        cella_di_punto(v[0], luogo, elementi::cartello_velocita);
         return memo_indicatori_v_max(s_, campi_.luogo_valore(1), v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]).registrato();
     }
 
     bool cartello(Luogo luogo) {
         const std::int32_t p = campi_.campo_numero();
         const std::string_view testo = campi_.campo_testo();
-        controlla_lunghezza_testo(s_, Sorgente::linea, campi_, testo, "board text");
+        controlla_lunghezza_testo(s_, Sorgente::linea, campi_, testo, messaggi::lettura_testo_cartello);
         controlla_testo_sulla_riga(s_, Sorgente::linea, campi_);
-        if (oltre_percorso(p, luogo, "indication board")) return true;
-        const std::int64_t c = cella_di_punto(p, luogo, "indication board");
+        if (oltre_percorso(p, luogo, elementi::cartello_indicatore)) return true;
+        const std::int64_t c = cella_di_punto(p, luogo, elementi::cartello_indicatore);
         Cella& cella = s_.cella(c);
         if (!cella.libera()) {
             rifiuta(s_, campi_.luogo_valore(1), Stato::cartello_su_cella_occupata, p, c,
-                    "indication board at " + metri(p) + ": cell " + std::to_string(c) + " already holds " +
-                        contenuto_cella(cella));
+                    Messaggio(messaggi::lettura_cella_occupata, Messaggio(messaggi::lettura_cartello_indicatore), metri(p), c,
+                              contenuto_cella(cella)));
             return false;
         }
         if (slot_ < 0) {
-            throw GuastoVoce(luogo, "indication board at " + metri(p) +
-                                        ": the entry table has no room for another board text (" +
-                                        std::to_string(indice_voce::primo_cartello + 1) + " at most)");
+            throw GuastoVoce(luogo, Messaggio(messaggi::lettura_cartelli_esauriti, metri(p), indice_voce::primo_cartello + 1));
         }
         cella.tipo = tipo_cella::cartello;
         cella.valore_1 = static_cast<std::int16_t>(slot_);

@@ -23,6 +23,7 @@
 // the value; guasto_lettura for the caller).
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "model/arrotonda.hpp"
 #include "readers/contenuto_cella.hpp"
@@ -32,6 +33,7 @@
 #include "readers/memo_segnale.hpp"
 #include "readers/memo_stazione.hpp"
 #include "readers/memorizza_dati.hpp"
+#include "readers/messaggi.hpp"
 
 namespace compattatore {
 
@@ -65,7 +67,7 @@ std::string metri(std::int64_t p) { return std::to_string(p) + " m"; }
 std::uint8_t byte_velocita(std::int32_t kmh, Luogo luogo) {
     const std::int64_t v = arrotonda(kmh, 5);
     if (!entra_in<std::uint8_t>(v)) {
-        throw GuastoVoce(luogo, "speed " + std::to_string(kmh) + " km/h does not fit the speed-limit byte");
+        throw GuastoVoce(luogo, Messaggio(messaggi::lettura_velocita_byte, kmh));
     }
     return static_cast<std::uint8_t>(v);
 }
@@ -85,7 +87,7 @@ struct LetturaTreno {
 
     // The range check of every entry: (p + margine) / 50 must not exceed the
     // last cell. Otherwise oltre_il_percorso with p, and the completion follows.
-    bool oltre_il_percorso(Luogo dove, const std::string& voce, std::int64_t p, std::int64_t margine) {
+    bool oltre_il_percorso(Luogo dove, const Elemento& voce, std::int64_t p, std::int64_t margine) {
         if (p + margine <= 50 * std::int64_t{s.ultima_cella}) return false;
         s.segnala(Stato::oltre_il_percorso, Sorgente::treno, dove, static_cast<std::int32_t>(p), std::nullopt,
                   oltre_la_fine(s, voce, p, margine));
@@ -130,7 +132,7 @@ struct LetturaTreno {
     }
 
     template <class Byte>
-    Esito profilo(Profilo& profilo, const char* nome, Byte byte, std::uint8_t Cella::*membro) {
+    Esito profilo(Profilo& profilo, const Elemento& nome, Byte byte, std::uint8_t Cella::*membro) {
         const std::int32_t p = campi.campo_numero();
         const std::int32_t valore = campi.campo_numero();
         const Luogo luogo_valore = campi.luogo();
@@ -146,7 +148,7 @@ struct LetturaTreno {
             *campo = campi.campo_numero();
         }
         const Luogo posizione = campi.luogo_valore(1);
-        if (oltre_il_percorso(posizione, "signal", d.posizione, 100)) return Esito::completa;
+        if (oltre_il_percorso(posizione, elementi::segnale, d.posizione, 100)) return Esito::completa;
         // Stop only on a refusal of this signal, never on a status left by an
         // earlier step (the line half may have left 15).
         return dopo(memo_segnale(s, posizione, d));
@@ -156,9 +158,9 @@ struct LetturaTreno {
         DatiRallentamento d;
         for (std::int32_t* campo : {&d.x, &d.v, &d.l, &d.f_tt, &d.f_ta, &d.d_v}) *campo = campi.campo_numero();
         const Luogo posizione = campi.luogo_valore(1);
-        if (oltre_il_percorso(posizione, "slowdown", d.x, 100)) return Esito::completa;
+        if (oltre_il_percorso(posizione, elementi::rallentamento, d.x, 100)) return Esito::completa;
         // The end cell must lie on the track as well.
-        if (oltre_il_percorso(campi.luogo_valore(3), "slowdown end", std::int64_t{d.x} + d.l, 100)) {
+        if (oltre_il_percorso(campi.luogo_valore(3), elementi::fine_rallentamento, std::int64_t{d.x} + d.l, 100)) {
             return Esito::completa;
         }
         return dopo(memo_rallentamento(s, posizione, d));
@@ -169,19 +171,18 @@ struct LetturaTreno {
         const std::int32_t valore = campi.campo_numero();
         const Luogo luogo_valore = campi.luogo();
         const Luogo posizione = campi.luogo_valore(1);
-        if (oltre_il_percorso(posizione, "code point", p, 100)) return Esito::completa;
+        if (oltre_il_percorso(posizione, elementi::punto_codice, p, 100)) return Esito::completa;
         const std::int64_t c = arrotonda(p, 50);
         Cella& cella = s.cella(c);
         if (!cella.libera()) {
             s.segnala(Stato::abbattimento_su_cella_occupata, Sorgente::treno, posizione, p, c,
-                      "code point at " + metri(p) + ": cell " + std::to_string(c) + " already holds " +
-                          contenuto_cella(cella));
+                      Messaggio(messaggi::lettura_cella_occupata, Messaggio(messaggi::lettura_punto_codice), metri(p), c,
+                                contenuto_cella(cella)));
             return Esito::ferma;
         }
         if (valore >= 1) {
             if (!entra_in<std::int16_t>(valore)) {
-                throw GuastoVoce(luogo_valore, "code point at " + metri(p) + ": the value " +
-                                                   std::to_string(valore) + " does not fit 16 bits");
+                throw GuastoVoce(luogo_valore, Messaggio(messaggi::lettura_codice_16_bit, metri(p), valore));
             }
             cella.tipo = tipo_cella::punto_codice;
             cella.valore_1 = static_cast<std::int16_t>(valore);
@@ -210,7 +211,7 @@ Esito LetturaTreno::stazione_voce(Luogo dove) {
     const std::int32_t p = campi.campo_numero();
     v.posizione = p;
     const Luogo posizione = campi.luogo();
-    if (oltre_il_percorso(posizione, "station", p, 800)) return Esito::completa;
+    if (oltre_il_percorso(posizione, elementi::stazione, p, 800)) return Esito::completa;
     if (!controlla_posizione(s, posizione, p).registrato()) return Esito::ferma;
     v.tipo = numero_8();
     d.lunghezza = campi.campo_numero();
@@ -232,7 +233,7 @@ Esito LetturaTreno::stazione_voce(Luogo dove) {
     const std::int64_t secondi = campi.campo_numero();
     v.orario = orario_stazione(luogo_ore, p, ore, minuti, secondi);
     v.nome = std::string(campi.campo_testo());
-    controlla_lunghezza_testo(s, Sorgente::treno, campi, v.nome, "station name");
+    controlla_lunghezza_testo(s, Sorgente::treno, campi, v.nome, messaggi::lettura_nome_stazione);
     controlla_testo_sulla_riga(s, Sorgente::treno, campi);
 
     const Esito esito = dopo(memo_stazione(s, posizione, d));
@@ -266,17 +267,17 @@ void segnala_progressiva(Scenario& s, int indice, const Voce& v) {
         if (p.inizio == v.inizio && (p.fine == v.fine || std::int64_t{p.fine} + 100 == v.fine)) scritta = &p;
     }
     const bool inizio = v.inizio % 50 != 0;
-    const std::string valore = inizio ? "start " + metri(v.inizio) : "end " + metri(scritta ? scritta->fine : v.fine);
+    Messaggio valore = inizio ? Messaggio(messaggi::lettura_progressiva_inizio, metri(v.inizio))
+                              : Messaggio(messaggi::lettura_progressiva_fine, metri(scritta ? scritta->fine : v.fine));
     if (scritta == nullptr) {
         s.segnala(Stato::progressiva_non_multipla, Sorgente::linea, Luogo{}, std::nullopt, std::nullopt,
-                  "kilometric progressive in entry " + std::to_string(indice) + ": its " + valore +
-                      " is not a multiple of 50 m");
+                  Messaggio(messaggi::lettura_progressiva_in_voce, indice, std::move(valore)));
         return;
     }
     s.segnala(Stato::progressiva_non_multipla, Sorgente::linea, inizio ? scritta->luogo_inizio : scritta->luogo_fine,
               std::nullopt, std::nullopt,
-              "kilometric progressive \"" + scritta->parola + "\" (line " + std::to_string(scritta->chiave.riga) +
-                  "): its " + valore + " is not a multiple of 50 m");
+              Messaggio(messaggi::lettura_progressiva_scritta, Messaggio::citato(scritta->parola), scritta->chiave.riga,
+                        std::move(valore)));
 }
 
 }  // namespace
@@ -296,9 +297,7 @@ void leggi_treno(Scenario& s, LettoreCampi& campi, std::int32_t slot_cartelli) {
         campi.segna_parte(Parte::generale);
     } else {
         s.annota(Stato::treno_senza_generale, Sorgente::treno, Luogo{}, 0,
-                 campi.luogo().riga == 0 ? "the train description is empty: it gives a train with no entry"
-                                         : "the train description has no \"[generale]\" heading: none of its "
-                                           "entries is read");
+                 Messaggio(campi.luogo().riga == 0 ? messaggi::lettura_treno_vuoto : messaggi::lettura_treno_senza_generale));
     }
 
     bool fermata = false;
@@ -325,9 +324,9 @@ void leggi_treno(Scenario& s, LettoreCampi& campi, std::int32_t slot_cartelli) {
             return Esito::avanti;
         });
         prova(Genere::velocita, contiene(campo, "velocit"),
-              [&] { return t.profilo(t.velocita, "speed limit", byte_velocita, &Cella::velocita_limite); });
+              [&] { return t.profilo(t.velocita, elementi::limite_velocita, byte_velocita, &Cella::velocita_limite); });
         prova(Genere::aderenza, contiene(campo, "aderenza"),
-              [&] { return t.profilo(t.aderenza, "adhesion", byte_aderenza, &Cella::aderenza); });
+              [&] { return t.profilo(t.aderenza, elementi::aderenza, byte_aderenza, &Cella::aderenza); });
         prova(Genere::orologio, contiene(campo, "orologio"), [&] {
             Voce& treno = s.voce(indice_voce::treno);
             treno.dato_c = t.numero_16();

@@ -5,14 +5,16 @@
 #include "model/arrotonda.hpp"
 #include "readers/contenuto_cella.hpp"
 #include "readers/guasto_voce.hpp"
+#include "readers/messaggi.hpp"
 
 namespace compattatore {
 
 namespace {
-std::int16_t in_16_bit(Luogo luogo, std::int32_t posizione, std::int64_t v, const char* cosa) {
+std::string metri(std::int64_t p) { return std::to_string(p) + " m"; }
+
+std::int16_t in_16_bit(Luogo luogo, std::int32_t posizione, std::int64_t v, const Modello& cosa) {
     if (!entra_in<std::int16_t>(v)) {
-        throw GuastoVoce(luogo, "speed board at " + std::to_string(posizione) + " m: " + cosa + " " +
-                                    std::to_string(v) + " does not fit 16 bits");
+        throw GuastoVoce(luogo, Messaggio(messaggi::lettura_indicatore_16_bit, metri(posizione), Messaggio(cosa), v));
     }
     return static_cast<std::int16_t>(v);
 }
@@ -25,8 +27,8 @@ EsitoMemo memo_indicatori_v_max(Scenario& s, Luogo luogo, std::int32_t posizione
     Cella& cella = s.cella(c);
     if (!cella.libera()) {
         s.segnala(Stato::indicatore_su_cella_occupata, Sorgente::linea, luogo, posizione, c,
-                  "speed board at " + std::to_string(posizione) + " m: cell " + std::to_string(c) +
-                      " already holds " + contenuto_cella(cella));
+                  Messaggio(messaggi::lettura_cella_occupata, Messaggio(messaggi::lettura_cartello_velocita),
+                            metri(posizione), c, contenuto_cella(cella)));
         return rifiutato(Stato::indicatore_su_cella_occupata);
     }
 
@@ -34,12 +36,12 @@ EsitoMemo memo_indicatori_v_max(Scenario& s, Luogo luogo, std::int32_t posizione
     const auto lato = [](std::int32_t v_s, std::int32_t v_d) {
         return arrotonda(100 * std::int64_t{v_s} + v_d, 5);
     };
-    const std::int16_t v1 = in_16_bit(luogo, posizione, lato(vas, vad), "first packed speed");
-    const std::int16_t v2 = in_16_bit(luogo, posizione, lato(vbs, vbd), "second packed speed");
-    const std::int16_t v3 = in_16_bit(luogo, posizione, lato(vcs, vcd), "third packed speed");
-    const std::int16_t s_s = in_16_bit(luogo, posizione, strisces, "side-s stripe count");
-    const std::int16_t s_d = in_16_bit(luogo, posizione, strisced, "side-d stripe count");
-    const std::int16_t v4 = in_16_bit(luogo, posizione, std::int64_t{s_s} * 10 + s_d, "packed stripe counts");
+    const std::int16_t v1 = in_16_bit(luogo, posizione, lato(vas, vad), messaggi::lettura_prima_velocita);
+    const std::int16_t v2 = in_16_bit(luogo, posizione, lato(vbs, vbd), messaggi::lettura_seconda_velocita);
+    const std::int16_t v3 = in_16_bit(luogo, posizione, lato(vcs, vcd), messaggi::lettura_terza_velocita);
+    const std::int16_t s_s = in_16_bit(luogo, posizione, strisces, messaggi::lettura_strisce_s);
+    const std::int16_t s_d = in_16_bit(luogo, posizione, strisced, messaggi::lettura_strisce_d);
+    const std::int16_t v4 = in_16_bit(luogo, posizione, std::int64_t{s_s} * 10 + s_d, messaggi::lettura_strisce_composte);
 
     cella.tipo = tipo_cella::indicatore_v_max;
     cella.valore_1 = v1;

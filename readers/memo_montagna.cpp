@@ -4,6 +4,7 @@
 
 #include "model/arrotonda.hpp"
 #include "readers/guasto_voce.hpp"
+#include "readers/messaggi.hpp"
 
 namespace compattatore {
 
@@ -14,17 +15,15 @@ std::string metri(std::int64_t p) { return std::to_string(p) + " m"; }
 EsitoMemo memo_montagna(Scenario& s, Luogo luogo, std::int32_t inizio, std::int32_t fine, std::int32_t& tipo) {
     const std::int64_t prima = arrotonda(inizio, 50);
     const std::int64_t ultima = arrotonda(std::int64_t{fine} - 50, 50);
-    const std::string zona = "mountain zone " + metri(inizio) + " to " + metri(fine);
+    const auto zona = [&] { return Messaggio(messaggi::lettura_zona_da_a, metri(inizio), metri(fine)); };
     if (s.n_montagne >= massimo_montagne) {
-        throw GuastoVoce(luogo, zona + ": the line already has " + std::to_string(massimo_montagne) +
-                                    " mountain zones");
+        throw GuastoVoce(luogo, Messaggio(messaggi::lettura_zone_esaurite, zona(), massimo_montagne));
     }
     if (prima <= ultima && (!s.cella_esiste(prima) || !s.cella_esiste(ultima))) {
-        if (prima < 0) throw GuastoVoce(luogo, zona + ": covers cells outside the track");
+        if (prima < 0) throw GuastoVoce(luogo, Messaggio(messaggi::lettura_zona_fuori_binario, zona()));
         // The zone begins on the track and ends beyond it.
         s.segnala(Stato::oltre_il_percorso, Sorgente::linea, luogo, fine, ultima,
-                  zona + ": its end lies beyond the end of the track (last cell " + std::to_string(s.ultima_cella) +
-                      ")");
+                  Messaggio(messaggi::lettura_zona_oltre_fine, zona(), s.ultima_cella));
         return rifiutato(Stato::oltre_il_percorso);
     }
 

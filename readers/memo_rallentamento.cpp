@@ -4,16 +4,17 @@
 
 #include "model/arrotonda.hpp"
 #include "readers/contenuto_cella.hpp"
+#include "readers/messaggi.hpp"
 
 namespace compattatore {
 
 namespace {
 
 EsitoMemo rifiuta(Scenario& s, Luogo dove, const DatiRallentamento& r, Stato stato, std::int64_t cella,
-                  const char* ruolo) {
+                  const Modello& ruolo) {
     s.segnala(stato, Sorgente::treno, dove, r.x, cella,
-              "slowdown at " + std::to_string(r.x) + " m: cell " + std::to_string(cella) + " (" + ruolo +
-                  ") already holds " + contenuto_cella(s.cella(cella)));
+              Messaggio(messaggi::lettura_rallentamento_cella_occupata, std::to_string(r.x) + " m", cella,
+                        Messaggio(ruolo), contenuto_cella(s.cella(cella))));
     return rifiutato(stato);
 }
 
@@ -30,10 +31,10 @@ EsitoMemo memo_rallentamento(Scenario& s, Luogo dove, const DatiRallentamento& r
 
     // Every claimed cell is tested before anything is written.
     if (con_avviso && !s.cella(a).libera()) {
-        return rifiuta(s, dove, r, Stato::avviso_rallentamento_occupato, a, "warning board");
+        return rifiuta(s, dove, r, Stato::avviso_rallentamento_occupato, a, messaggi::lettura_ruolo_avviso);
     }
-    if (!s.cella(ci).libera()) return rifiuta(s, dove, r, Stato::inizio_rallentamento_occupato, ci, "start");
-    if (!s.cella(ce).libera()) return rifiuta(s, dove, r, Stato::fine_rallentamento_occupata, ce, "end");
+    if (!s.cella(ci).libera()) return rifiuta(s, dove, r, Stato::inizio_rallentamento_occupato, ci, messaggi::lettura_ruolo_inizio);
+    if (!s.cella(ce).libera()) return rifiuta(s, dove, r, Stato::fine_rallentamento_occupata, ce, messaggi::lettura_ruolo_fine);
 
     const std::int16_t v = basso_16(r.v);
     const std::int16_t d_v = basso_16(r.d_v);
@@ -64,7 +65,7 @@ EsitoMemo memo_rallentamento(Scenario& s, Luogo dove, const DatiRallentamento& r
         for (std::int64_t i = 0; i < 4; ++i) {
             if (!s.cella(b - i).libera()) {
                 // The end, start and warning cells stay as written.
-                return rifiuta(s, dove, r, Stato::prima_avviso_occupata, b - i, "before the warning board");
+                return rifiuta(s, dove, r, Stato::prima_avviso_occupata, b - i, messaggi::lettura_ruolo_prima_avviso);
             }
         }
         for (std::int64_t i = 0; i < 4; ++i) {

@@ -4,6 +4,7 @@
 
 #include "model/arrotonda.hpp"
 #include "readers/contenuto_cella.hpp"
+#include "readers/messaggi.hpp"
 
 namespace compattatore {
 
@@ -13,8 +14,8 @@ EsitoMemo memo_segnale(Scenario& s, Luogo dove, DatiSegnale& segnale) {
     Cella& cella = s.cella(c);
     if (!cella.libera()) {
         s.segnala(Stato::segnale_su_cella_occupata, Sorgente::treno, dove, segnale.posizione, c,
-                  "signal at " + std::to_string(p) + " m: cell " + std::to_string(c) + " already holds " +
-                      contenuto_cella(cella));
+                  Messaggio(messaggi::lettura_cella_occupata, Messaggio(messaggi::lettura_segnale),
+                            std::to_string(p) + " m", c, contenuto_cella(cella)));
         return rifiutato(Stato::segnale_su_cella_occupata);
     }
 

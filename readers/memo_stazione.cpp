@@ -1,9 +1,11 @@
 #include "readers/memo_stazione.hpp"
 
 #include <string>
+#include <utility>
 
 #include "model/arrotonda.hpp"
 #include "readers/guasto_voce.hpp"
+#include "readers/messaggi.hpp"
 
 namespace compattatore {
 
@@ -12,7 +14,7 @@ namespace {
 std::string metri(std::int64_t p) { return std::to_string(p) + " m"; }
 
 EsitoMemo rifiuta(Scenario& s, Luogo dove, Stato stato, std::optional<std::int32_t> posizione,
-                  std::optional<std::int64_t> cella, std::string messaggio) {
+                  std::optional<std::int64_t> cella, Messaggio messaggio) {
     s.segnala(stato, Sorgente::treno, dove, posizione, cella, std::move(messaggio));
     return rifiutato(stato);
 }
@@ -43,28 +45,26 @@ Zona zona(Voce& v, std::int64_t l) {
 EsitoMemo controlla_posto(Scenario& s, Luogo dove, std::int32_t k, std::int32_t slot_cartelli) {
     if (k <= slot_cartelli) return registrato;
     return rifiuta(s, dove, Stato::stazioni_sui_cartelli, std::nullopt, std::nullopt,
-                   "station " + std::to_string(k) + ": its entry " + std::to_string(k) + " holds a board text");
+                   Messaggio(messaggi::lettura_stazione_su_cartello, k));
 }
 
 EsitoMemo controlla_posizione(Scenario& s, Luogo dove, std::int32_t p) {
     if (p % 50 == 0) return registrato;
     return rifiuta(s, dove, Stato::stazione_non_multipla, p, std::nullopt,
-                   "station at " + metri(p) + ": the position is not a multiple of 50 m");
+                   Messaggio(messaggi::lettura_stazione_non_multipla, metri(p)));
 }
 
 EsitoMemo controlla_lunghezza(Scenario& s, Luogo dove, std::int32_t p, std::int64_t l) {
     if (l % 100 == 0) return registrato;
     return rifiuta(s, dove, Stato::lunghezza_stazione_non_multipla, p, std::nullopt,
-                   "station at " + metri(p) + ": the length " + metri(l) + " is not a multiple of 100 m");
+                   Messaggio(messaggi::lettura_stazione_lunghezza_non_multipla, metri(p), metri(l)));
 }
 
 std::int32_t orario_stazione(Luogo luogo, std::int32_t p, std::int64_t ore, std::int64_t minuti,
                              std::int64_t secondi) {
     const std::int64_t orario = (ore * 60 + minuti) * 60 + secondi;
     if (!entra_in<std::int32_t>(orario)) {
-        throw GuastoVoce(luogo, "station at " + metri(p) + ": the time of day " + std::to_string(ore) + ":" +
-                                    std::to_string(minuti) + ":" + std::to_string(secondi) +
-                                    " does not fit 32 bits");
+        throw GuastoVoce(luogo, Messaggio(messaggi::lettura_stazione_orario_32_bit, metri(p), ore, minuti, secondi));
     }
     return static_cast<std::int32_t>(orario);
 }
@@ -75,8 +75,8 @@ EsitoMemo memo_stazione(Scenario& s, Luogo dove, const DatiStazione& d) {
     const std::int32_t p = v.posizione;
     const Zona z = zona(v, d.lunghezza);
     if (!entra_in<std::int32_t>(z.inizio) || !entra_in<std::int32_t>(z.fine)) {
-        throw GuastoVoce(d.luogo_lunghezza, "station at " + metri(p) + ": the length " + metri(d.lunghezza) +
-                                                " gives a zone that does not fit 32 bits");
+        throw GuastoVoce(d.luogo_lunghezza,
+                         Messaggio(messaggi::lettura_stazione_zona_32_bit, metri(p), metri(d.lunghezza)));
     }
     v.inizio = static_cast<std::int32_t>(z.inizio);
     v.fine = static_cast<std::int32_t>(z.fine);
@@ -91,9 +91,7 @@ EsitoMemo memo_stazione(Scenario& s, Luogo dove, const DatiStazione& d) {
         const std::int64_t fermata = arrotonda(z.fine - 50, 50);
         if (fermata > s.ultima_cella) {
             return rifiuta(s, dove, Stato::oltre_il_percorso, p, fermata,
-                           "station at " + metri(p) + ": its stopping cell " + std::to_string(fermata) +
-                               " lies beyond the end of the track (last cell " + std::to_string(s.ultima_cella) +
-                               ")");
+                           Messaggio(messaggi::lettura_stazione_fermata_oltre, metri(p), fermata, s.ultima_cella));
         }
         if (v.tipo != 5 && v.tipo != 6) {
             // Approach marks 81 to 84 on the four cells before the stop, over
@@ -105,8 +103,7 @@ EsitoMemo memo_stazione(Scenario& s, Luogo dove, const DatiStazione& d) {
         }
         if (fermata <= 1) {
             return rifiuta(s, dove, Stato::stazione_senza_fermata, std::nullopt, fermata,
-                           "station at " + metri(p) + ": its zone ends at " + metri(z.fine) +
-                               ", which leaves no room for its stopping cell");
+                           Messaggio(messaggi::lettura_stazione_senza_fermata, metri(p), metri(z.fine)));
         }
         Cella& c = s.cella(fermata);
         c.tipo = tipo_cella::fermata;
@@ -115,14 +112,11 @@ EsitoMemo memo_stazione(Scenario& s, Luogo dove, const DatiStazione& d) {
 
     if (k > 1 && z.inizio - 350 < s.voce(k - 1).fine) {
         return rifiuta(s, dove, Stato::stazioni_troppo_vicine, p, std::nullopt,
-                       "station at " + metri(p) + ": its zone starts at " + metri(z.inizio) +
-                           ", less than 350 m after the previous station's zone ends at " +
-                           metri(s.voce(k - 1).fine));
+                       Messaggio(messaggi::lettura_stazioni_vicine, metri(p), metri(z.inizio), metri(s.voce(k - 1).fine)));
     }
     if (k + 1 >= d.slot_cartelli) {
         return rifiuta(s, dove, Stato::stazioni_sui_cartelli, std::nullopt, std::nullopt,
-                       "station " + std::to_string(k) + " at " + metri(p) +
-                           ": the stations reach the board texts (entry " + std::to_string(d.slot_cartelli) + ")");
+                       Messaggio(messaggi::lettura_stazioni_sui_cartelli, k, metri(p), d.slot_cartelli));
     }
     return registrato;
 }

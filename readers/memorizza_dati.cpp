@@ -1,9 +1,10 @@
 #include "readers/memorizza_dati.hpp"
 
-#include <string>
+#include <string_view>
 #include <utility>
 
 #include "readers/guasto_voce.hpp"
+#include "readers/messaggi.hpp"
 
 namespace compattatore {
 
@@ -18,22 +19,16 @@ bool voce_incompleta(const LettoreCampi& campi, Luogo guasto) {
 }
 
 // Reported at the entry's keyword, with the value that was taken from
-// elsewhere and the failure itself as a note.
-void segnala_voce_incompleta(Scenario& s, Sorgente attiva, const LettoreCampi& campi, Luogo guasto,
-                             const std::string& perche) {
+// elsewhere (the field read last, where the failure is) and the failure
+// itself as a note.
+void segnala_voce_incompleta(Scenario& s, Sorgente attiva, const LettoreCampi& campi, Messaggio perche) {
     const Luogo chiave = campi.luogo_voce();
-    const std::int32_t n = campi.valori_letti();
-    const std::int32_t k = campi.valori_sulla_riga();
-    std::string parola(campi.chiave_voce());
-    while (!parola.empty() && (parola.back() == ' ' || parola.back() == '\t')) parola.pop_back();
-    s.segnala(Stato::guasto_lettura, attiva, chiave, std::nullopt, std::nullopt,
-              "\"" + parola + "\" on line " + std::to_string(chiave.riga) + " has " + std::to_string(k) +
-                  (k == 1 ? " value" : " values") + " on its line; its " + ordinale(n) +
-                  " value was read from line " + std::to_string(guasto.riga) + ": `" + std::string(campi.ultimo_campo()) +
-                  "`");
+    std::string_view parola = campi.chiave_voce();
+    while (!parola.empty() && (parola.back() == ' ' || parola.back() == '\t')) parola.remove_suffix(1);
+    s.segnala(Stato::guasto_lettura, attiva, chiave, std::nullopt, std::nullopt, valori_dalla_riga_dopo(campi, parola));
     Diagnostica& d = s.diagnostiche.back();
     d.colonna_fine = chiave.colonna + static_cast<std::int32_t>(parola.size());
-    d.note.push_back(perche);
+    d.note.push_back(std::move(perche));
 }
 
 }  // namespace
@@ -44,7 +39,7 @@ EsitoLettura memorizza_dati(Scenario& s, const Descrizioni& d, Registro* registr
 
     if (!d.linea) {
         s.segnala(Stato::linea_assente, Sorgente::linea, Luogo{}, std::nullopt, std::nullopt,
-                  "the line description does not exist");
+                  Messaggio(messaggi::lettura_linea_assente));
         return {};
     }
 
@@ -66,7 +61,7 @@ EsitoLettura memorizza_dati(Scenario& s, const Descrizioni& d, Registro* registr
         if (!fine.leggi_treno) return esito;
         attiva = Sorgente::treno;
         if (!d.treno) {
-            throw ErroreLettura("the train description does not exist");
+            throw ErroreLettura(Messaggio(messaggi::lettura_treno_assente));
         }
         treno.emplace(*d.treno);
         if (registro) {
@@ -83,9 +78,9 @@ EsitoLettura memorizza_dati(Scenario& s, const Descrizioni& d, Registro* registr
         const LettoreCampi* campi = attiva == Sorgente::linea ? &linea : (treno ? &*treno : nullptr);
         const Luogo luogo = luogo_del_guasto(guasto, campi ? campi->luogo() : Luogo{});
         if (campi != nullptr && voce_incompleta(*campi, luogo)) {
-            segnala_voce_incompleta(s, attiva, *campi, luogo, guasto.what());
+            segnala_voce_incompleta(s, attiva, *campi, messaggio_del_guasto(guasto));
         } else {
-            s.segnala(Stato::guasto_lettura, attiva, luogo, std::nullopt, std::nullopt, guasto.what());
+            s.segnala(Stato::guasto_lettura, attiva, luogo, std::nullopt, std::nullopt, messaggio_del_guasto(guasto));
         }
         esito.elimina_linea = true;
         esito.elimina_treno = d.treno.has_value();

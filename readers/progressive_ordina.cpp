@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "readers/lettore_campi.hpp"
+#include "readers/messaggi.hpp"
 
 namespace compattatore {
 
@@ -76,8 +77,7 @@ void progressive_ordina(Scenario& s) {
     for (Definizione& x : esito) {
         if (x.posizione == 1) {
             if (x.fine > std::numeric_limits<std::int32_t>::max() - 100) {
-                throw ErroreLettura("kilometric progressive: second value " + std::to_string(x.fine) +
-                                    " plus 100 does not fit 32 bits");
+                throw ErroreLettura(Messaggio(messaggi::lettura_progressiva_32_bit, x.fine));
             }
             x.fine += 100;
         }

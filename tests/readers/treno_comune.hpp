@@ -29,7 +29,7 @@ inline void leggi(Scenario& s, std::string_view testo, std::int32_t slot = 80) {
         leggi_treno(s, campi, slot);
     } catch (const std::exception& guasto) {
         s.segnala(Stato::guasto_lettura, Sorgente::treno, luogo_del_guasto(guasto, campi.luogo()), std::nullopt,
-                  std::nullopt, guasto.what());
+                  std::nullopt, messaggio_del_guasto(guasto));
     }
 }
 
