@@ -173,9 +173,9 @@ std::string spiega(const VoceRiga& v, std::optional<std::size_t> sotto, Lingua l
     const Valori x(v);
     if (x.completi() && x.numeri_validi()) {
         const std::string e = effetto(v, x, lingua).in(lingua);
-        if (!e.empty()) r += "\n" + e + "\n";
+        if (!e.empty()) ((r += '\n') += e) += '\n';
     }
-    r += "\n" + std::string(t.significato.in(lingua));
+    (r += '\n') += t.significato.in(lingua);
     return r;
 }
 

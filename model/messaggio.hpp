@@ -53,11 +53,6 @@ public:
         (argomenti_.push_back(argomento(std::forward<A>(argomenti))), ...);
     }
 
-    // TRANSITION: a Windows-1252 text of the time before the catalogues;
-    // removed once every producer names its Modello.
-    [[deprecated("name a Modello")]] Messaggio(std::string testo_1252) : Messaggio(citato(testo_1252)) {}  // NOLINT
-    [[deprecated("name a Modello")]] Messaggio(const char* testo_1252) : Messaggio(citato(testo_1252)) {}  // NOLINT
-
     // A text that reads the same in both languages (UTF-8).
     static Messaggio letterale(std::string testo);
     // The author's words (Windows-1252), shown as they are written.

@@ -54,7 +54,9 @@ TEST(Messaggi, EveryMessageHasBothWordingsWithTheSamePlaceholders) {
         char atteso = '0';
         for (char c : usati) EXPECT_EQ(c, atteso++);
         // A wording with words of its own is translated, not copied.
-        if (ha_parole(m.en)) EXPECT_NE(m.en, m.it);
+        if (ha_parole(m.en)) {
+            EXPECT_NE(m.en, m.it);
+        }
     }
 }
 
