@@ -74,9 +74,9 @@ json diagnostiche(const Documento& d, const LineaDelTreno& linea, Codifica c, Li
     for (const Intraducibile& x : d.testo.intraducibili) {
         json intervallo{{"start", posizione_json(d, x.riga, x.colonna, c)},
                         {"end", posizione_json(d, x.riga, x.colonna + 1, c)}};
-        Messaggio chi = x.carattere == 0xFFFFFFFF ? Messaggio(messaggi::lsp_byte_malformato)
+        const Messaggio chi = x.carattere == 0xFFFFFFFF ? Messaggio(messaggi::lsp_byte_malformato)
                                                   : Messaggio(messaggi::lsp_carattere, codice_u(x.carattere));
-        r.push_back(diagnostica(std::move(intervallo), errore, Messaggio(messaggi::lsp_senza_byte_1252, std::move(chi)).in(l)));
+        r.push_back(diagnostica(std::move(intervallo), errore, Messaggio(messaggi::lsp_senza_byte_1252, chi).in(l)));
     }
     if (!d.genere) return r;
     if (d.testo.byte.size() > massimo_testo) {

@@ -267,10 +267,10 @@ void sostituisci_insieme(const fs::path& cartella, const std::vector<FileInsieme
         }
     } catch (const std::exception& guasto) {
         if (insieme.size() < 2) throw;
-        Messaggio causa = messaggio_di(guasto);
+        const Messaggio causa = messaggio_di(guasto);
         Messaggio m = sostituiti.empty()
-                          ? Messaggio(messaggi::piattaforma_insieme_nessuno, std::move(causa))
-                          : Messaggio(messaggi::piattaforma_insieme_sostituiti, std::move(causa), elenco(sostituiti));
+                          ? Messaggio(messaggi::piattaforma_insieme_nessuno, causa)
+                          : Messaggio(messaggi::piattaforma_insieme_sostituiti, causa, elenco(sostituiti));
         throw ErroreInsieme(std::move(m), std::move(sostituiti));
     }
 }
