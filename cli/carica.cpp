@@ -11,6 +11,7 @@
 #include "cli/file_scenario.hpp"
 #include "cli/lingua.hpp"
 #include "cli/messaggi.hpp"
+#include "readers/messaggi.hpp"
 #include "controlli/codifica.hpp"
 #include "cli/significato.hpp"
 #include "guida/tipi_voce.hpp"
@@ -63,12 +64,11 @@ void completa_campo(Diagnostica& d, std::string_view testo) {
 // table, so that the author sees which one is missing.
 void nomina_valori(Diagnostica& d) {
     if (d.stato == Stato::guasto_lettura ? d.note.empty() : d.stato != Stato::testo_dalla_riga_dopo) return;
-    const std::string m = d.messaggio.en();
-    if (m.empty() || m[0] != '"') return;
-    const std::size_t fine = m.find('"', 1);
-    const std::size_t suo = m.find("; its ");
-    if (fine == std::string::npos || suo == std::string::npos) return;
-    const std::string parola = m.substr(1, fine - 1);
+    // The reader's message names the keyword (argument 0) and the ordinal of
+    // the value taken from the next line (argument 3, its number first).
+    const Messaggio& m = d.messaggio;
+    if (m.modello() != &messaggi::lettura_voce_incompleta || m.argomenti().size() < 4) return;
+    const std::string parola = m.argomenti()[0].en();
     const guida::TipoVoce* tipo = nullptr;
     if (d.sorgente == Sorgente::linea) {
         tipo = guida::tipo_per_parola(parola, guida::Parte::linea_elementi);
@@ -78,8 +78,12 @@ void nomina_valori(Diagnostica& d) {
     }
     if (tipo == nullptr || tipo->campi.empty()) return;
     std::size_t n = 0;
-    for (std::size_t i = suo + 6; i < m.size() && m[i] >= '0' && m[i] <= '9'; ++i) {
-        n = n * 10 + static_cast<std::size_t>(m[i] - '0');
+    const std::vector<Messaggio>& ordinale = m.argomenti()[3].argomenti();
+    if (!ordinale.empty()) {
+        for (const char c : ordinale[0].en()) {
+            if (c < '0' || c > '9') break;
+            n = n * 10 + static_cast<std::size_t>(c - '0');
+        }
     }
     std::string nomi;
     for (const guida::Campo& c : tipo->campi) (nomi += nomi.empty() ? "" : ", ") += c.nome;

@@ -84,7 +84,7 @@ int esegui_decompile(const Argomenti& a, std::ostream& out, std::ostream& err) {
     }
 
     const decompila::Decompilato d = decompila::decompila(t);
-    for (const auto& p : d.problemi) err << "compattatore-cli: " << in_lingua(p, l) << '\n';
+    for (const Messaggio& p : d.problemi) err << "compattatore-cli: " << p.in(l) << '\n';
     if (!d.esatto()) err << "compattatore-cli: " << Messaggio(messaggi::cli_nessuna_descrizione).in(l) << '\n';
     if (!d.esatto() && !prosegui) {
         err << "compattatore-cli: " << nessun_file << '\n';

@@ -33,11 +33,4 @@ Lingua lingua_da_ambiente(const std::function<const char*(const char*)>& ambient
 // Throws ErroreUso (for comando) for a --lang other than it or en.
 Lingua lingua_scelta(std::string_view comando, const Argomenti& a);
 
-// The words of a text another layer gives, in the language l: a Messaggio
-// put into words, or a plain text as it stands.
-template <class T>
-std::string in_lingua(const T& testo, Lingua l) {
-    return Messaggio(messaggi::cli_testo, testo).in(l);
-}
-
 }  // namespace compattatore::cli

@@ -6,10 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "model/windows_1252.hpp"
+
 namespace compattatore::cli {
 
-// Windows-1252 bytes to UTF-8 (the five undefined bytes become U+FFFD).
-std::string utf8_da_1252(std::string_view testo);
+using compattatore::utf8_da_1252;
 
 // A JSON string literal (with its quotes) of a Windows-1252 text.
 std::string json_testo(std::string_view testo_1252);

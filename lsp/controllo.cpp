@@ -6,6 +6,7 @@
 #include "lsp/messaggi.hpp"
 #include "lsp/righe.hpp"
 #include "model/diagnostica.hpp"
+#include "model/windows_1252.hpp"
 #include "output/compila.hpp"
 #include "readers/registro.hpp"
 
@@ -97,12 +98,12 @@ json diagnostiche(const Documento& d, const LineaDelTreno& linea, Codifica c, Li
     }
     if (!linea.testo) {
         r.push_back(diagnostica(inizio_documento(), avviso,
-                                Messaggio(messaggi::lsp_linea_assente, utf8_di(linea.nome)).in(l)));
+                                Messaggio(messaggi::lsp_linea_assente, utf8_da_1252(linea.nome)).in(l)));
         return r;
     }
     if (linea.testo->size() > massimo_testo) {
         r.push_back(diagnostica(inizio_documento(), avviso,
-                                Messaggio(messaggi::lsp_linea_troppo_grande, utf8_di(linea.nome)).in(l)));
+                                Messaggio(messaggi::lsp_linea_troppo_grande, utf8_da_1252(linea.nome)).in(l)));
         return r;
     }
     Registro registro;
@@ -113,7 +114,7 @@ json diagnostiche(const Documento& d, const LineaDelTreno& linea, Codifica c, Li
             std::string dove;
             if (x.riga > 0) ((dove += ':') += std::to_string(x.riga)).append(":").append(std::to_string(x.colonna));
             r.push_back(diagnostica(inizio_documento(), avviso,
-                                    Messaggio(messaggi::lsp_linea_rifiutata, utf8_di(linea.nome), dove, x.messaggio).in(l),
+                                    Messaggio(messaggi::lsp_linea_rifiutata, utf8_da_1252(linea.nome), dove, x.messaggio).in(l),
                                     x.numero()));
         } else {
             r.push_back(del_nucleo(d, x, c, l));

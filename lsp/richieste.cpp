@@ -4,6 +4,7 @@
 #include "lsp/controllo.hpp"
 #include "lsp/righe.hpp"
 #include "lsp/spiegazione.hpp"
+#include "model/windows_1252.hpp"
 
 namespace compattatore::lsp {
 
@@ -93,7 +94,7 @@ json simboli(const Documento& d, Codifica c, bool gerarchia, Lingua lingua) {
         const json scelta = intervallo(d, r, v->parola.inizio, v->parola.fine, c);
         if (v->intestazione) {
             parte = parte_dopo(v->parola.testo, g);
-            radice.push_back({{"name", spoglia(utf8_di(v->parola.testo))}, {"kind", simbolo_sezione}, {"range", tutto},
+            radice.push_back({{"name", spoglia(utf8_da_1252(v->parola.testo))}, {"kind", simbolo_sezione}, {"range", tutto},
                               {"selectionRange", scelta}, {"children", json::array()}});
             sezione = &radice.back();
             continue;
@@ -103,7 +104,7 @@ json simboli(const Documento& d, Codifica c, bool gerarchia, Lingua lingua) {
         std::string nome;
         int genere = simbolo_costante;
         if (k == "stazione") {
-            nome = v->valori.size() == 17 ? spoglia(utf8_di(v->valori[16].testo)) : std::string("stazione");
+            nome = v->valori.size() == 17 ? spoglia(utf8_da_1252(v->valori[16].testo)) : std::string("stazione");
             if (nome.empty()) nome = "stazione";
             genere = simbolo_oggetto;
         } else if (k == "segnale") {
@@ -119,7 +120,7 @@ json simboli(const Documento& d, Codifica c, bool gerarchia, Lingua lingua) {
                {"range", tutto},
                {"selectionRange", scelta},
                {"children", json::array()}};
-        if (k == "cartello_indicatore" && v->valori.size() > 1) s["detail"] = spoglia(utf8_di(v->valori[1].testo));
+        if (k == "cartello_indicatore" && v->valori.size() > 1) s["detail"] = spoglia(utf8_da_1252(v->valori[1].testo));
         if (sezione) {
             (*sezione)["range"]["end"] = tutto["end"];
             (*sezione)["children"].push_back(std::move(s));
@@ -176,7 +177,7 @@ json formattazione(const Documento& d, Codifica c) {
     const std::int64_t ultima = static_cast<std::int64_t>(d.righe_1252.size()) - 1;
     const auto fine = static_cast<std::int64_t>(riga_di(d.testo.byte, d.righe_1252, ultima).size());
     return json::array({{{"range", {{"start", {{"line", 0}, {"character", 0}}}, {"end", posizione_json(d, ultima, fine, c)}}},
-                         {"newText", utf8_di(f.testo)}}});
+                         {"newText", utf8_da_1252(f.testo)}}});
 }
 
 }  // namespace compattatore::lsp

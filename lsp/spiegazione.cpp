@@ -5,6 +5,7 @@
 
 #include "lsp/messaggi.hpp"
 #include "lsp/testo.hpp"
+#include "model/windows_1252.hpp"
 #include "model/arrotonda.hpp"
 #include "model/cella.hpp"
 #include "readers/limite_percorso.hpp"
@@ -150,7 +151,7 @@ Messaggio effetto(const VoceRiga& v, const Valori& x, Lingua l) {
 }  // namespace
 
 std::string spiega(const VoceRiga& v, std::optional<std::size_t> sotto, Lingua lingua) {
-    if (v.intestazione) return Messaggio(messaggi::lsp_intestazione_sezione, utf8_di(v.parola.testo)).in(lingua);
+    if (v.intestazione) return Messaggio(messaggi::lsp_intestazione_sezione, utf8_da_1252(v.parola.testo)).in(lingua);
     if (!v.tipo) return {};
     const guida::TipoVoce& t = *v.tipo;
     std::string r = "**" + std::string(t.parola_chiave) + "**: " + std::string(t.nome.in(lingua)) + " (" +
@@ -161,7 +162,7 @@ std::string spiega(const VoceRiga& v, std::optional<std::size_t> sotto, Lingua l
         const std::string unita = c.unita.empty() ? std::string() : std::string(1, ' ').append(c.unita);
         r += "- " + std::string(qui ? "**" : "") + std::string(c.nome) + std::string(qui ? "**" : "") + ": ";
         if (i < v.valori.size()) {
-            const std::string valore = utf8_di(v.valori[i].testo);
+            const std::string valore = utf8_da_1252(v.valori[i].testo);
             r += (valore.empty() && !campo_testo(t, i) ? std::string("0") : valore) + unita;
         } else {
             r += Messaggio(messaggi::lsp_manca_sulla_riga).in(lingua);

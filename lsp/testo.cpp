@@ -3,23 +3,11 @@
 #include <algorithm>
 #include <array>
 
+#include "model/windows_1252.hpp"
+
 namespace compattatore::lsp {
 
 namespace {
-
-// Windows-1252 bytes 0x80 to 0x9F; 0 where the byte is undefined.
-constexpr std::array<char16_t, 32> alti{0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                        0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-int byte_1252(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
-    for (std::size_t i = 0; i < alti.size(); ++i) {
-        if (alti[i] != 0 && alti[i] == c) return static_cast<int>(0x80 + i);
-    }
-    return -1;
-}
 
 // One code point from s at i; advances i. A malformed sequence gives
 // 0xFFFFFFFF and consumes one byte.
@@ -127,25 +115,5 @@ std::int64_t colonna_di(std::string_view utf8, const std::vector<std::size_t>& r
     return n;
 }
 
-std::string utf8_di(std::string_view testo) {
-    std::string r;
-    r.reserve(testo.size());
-    for (const char ch : testo) {
-        const auto b = static_cast<unsigned char>(ch);
-        char32_t c = b;
-        if (b >= 0x80 && b < 0xA0) c = alti[b - 0x80] != 0 ? alti[b - 0x80] : 0xFFFD;
-        if (c < 0x80) {
-            r.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            r.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            r.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            r.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            r.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            r.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
-    return r;
-}
 
 }  // namespace compattatore::lsp

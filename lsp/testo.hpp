@@ -57,7 +57,4 @@ std::size_t offset_utf8(std::string_view utf8, const std::vector<std::size_t>& r
 // falls on (one byte per character).
 std::int64_t colonna_di(std::string_view utf8, const std::vector<std::size_t>& righe_utf8, Posizione p, Codifica c);
 
-// Windows-1252 bytes to UTF-8 (undefined bytes become U+FFFD).
-std::string utf8_di(std::string_view testo_1252);
-
 }  // namespace compattatore::lsp

@@ -10,44 +10,16 @@
 #include "describe/dati_linea.hpp"
 #include "describe/dati_treno.hpp"
 #include "output/compila.hpp"
+#include "tests/controlli/testi_controllati.hpp"
 #include "tests/support/processo.hpp"
 
 namespace compattatore {
 namespace {
 
-std::string righe(const std::string& t) {
-    std::string r;
-    for (const char c : t) {
-        if (c == '\n') r += "\r\n";
-        else r += c;
-    }
-    return r;
-}
-
-struct Esito_ {
-    Scenario s;
-    std::vector<Diagnostica> avvisi;
-};
-
-// Compiles the pair with a record and runs every check, as the tool does.
-Esito_ controlla_testi(const std::string& linea, const std::string& treno, int scrivi_linea = 1) {
-    Esito_ e;
-    Registro r;
-    compila(e.s, scrivi_linea, Descrizioni{linea, treno}, &r);
-    e.avvisi = controlla_codifica(linea, Sorgente::linea);
-    const auto t = controlla_codifica(treno, Sorgente::treno);
-    e.avvisi.insert(e.avvisi.end(), t.begin(), t.end());
-    const auto c = controlla(r, e.s);
-    e.avvisi.insert(e.avvisi.end(), c.begin(), c.end());
-    return e;
-}
-
-// A 10 km line: line 1 "[generale]", 2 the length, then `generale`, then
-// "[curve]" and `elementi`. The train: line 1 "[generale]", 2 a speed, then `treno`.
-std::string linea_di(const std::string& generale, const std::string& elementi, const std::string& prima = "") {
-    return righe(prima + "[generale]\nlunghezza percorso, 10000\n" + generale + "[curve]\n" + elementi + "[fine]\n");
-}
-std::string treno_di(const std::string& treno) { return righe("[generale]\nvelocita, 0, 130\n" + treno + "[fine]\n"); }
+using prova::controlla_testi;
+using prova::linea_di;
+using prova::treno_di;
+using Esito_ = prova::TestiControllati;
 
 struct Caso {
     const char* nome;

@@ -8,35 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "controlli/codifica.hpp"
-#include "controlli/controlli.hpp"
-#include "output/compila.hpp"
+#include "tests/controlli/testi_controllati.hpp"
 
 namespace compattatore {
 namespace {
 
-std::string righe(const std::string& t) {
-    std::string r;
-    for (const char c : t) {
-        if (c == '\n') r += "\r\n";
-        else r += c;
-    }
-    return r;
-}
-
 // Every diagnostic of a compile with its record, then of the checks.
 std::vector<Diagnostica> diagnostiche(const std::string& linea, const std::string& treno) {
-    Scenario s;
-    Registro r;
-    compila(s, 1, Descrizioni{linea, treno}, &r);
-    std::vector<Diagnostica> tutte = s.diagnostiche;
-    for (const std::string* t : {&linea, &treno}) {
-        const auto c = controlla_codifica(*t, t == &linea ? Sorgente::linea : Sorgente::treno);
-        tutte.insert(tutte.end(), c.begin(), c.end());
-    }
-    const auto c = controlla(r, s);
-    tutte.insert(tutte.end(), c.begin(), c.end());
-    return tutte;
+    prova::TestiControllati e = prova::controlla_testi(linea, treno);
+    e.s.diagnostiche.insert(e.s.diagnostiche.end(), e.avvisi.begin(), e.avvisi.end());
+    return e.s.diagnostiche;
 }
 
 struct Caso {
@@ -93,9 +74,7 @@ TEST(Lingue, TheCoresDiagnosticsReadInItalianAndKeepTheirEnglish) {
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
-        const std::vector<Diagnostica> ds =
-            diagnostiche(righe(c.prima + "[generale]\nlunghezza percorso, 10000\n[curve]\n" + c.elementi + "[fine]\n"),
-                         righe("[generale]\nvelocita, 0, 130\n" + c.treno + "[fine]\n"));
+        const std::vector<Diagnostica> ds = diagnostiche(prova::linea_di("", c.elementi, c.prima), prova::treno_di(c.treno));
         const auto d = std::find_if(ds.begin(), ds.end(), [&](const Diagnostica& x) { return x.stato == c.stato; });
         ASSERT_NE(d, ds.end()) << nome(c.stato);
         EXPECT_EQ(d->messaggio.en(), c.en);
