@@ -326,17 +326,16 @@ Compilazione carica_descrizioni(std::string_view comando, const Argomenti& a, in
         c.esito.percorso_assente = true;  // nothing compiled, nothing written
         return c;
     }
-    if (!utf8) {
+    // Nothing is scanned or recorded when no warning is wanted.
+    const bool controlli = !scelta.nessuno || !scelta.accesi.empty();
+    if (!utf8 && controlli) {
         aggiungi_avvisi(scelta, controlla_codifica(linea, Sorgente::linea), r);
         aggiungi_avvisi(scelta, controlla_codifica(treno, Sorgente::treno), r);
     }
 
     c.scenario.nome_percorso = id.nome_percorso;
     c.scenario.numero_treno = id.numero_treno;
-    // Nothing is recorded when no warning is wanted.
-    const bool controlli = !scelta.nessuno || !scelta.accesi.empty();
-    Registro registro;
-    if (controlli) registro.campi.reserve((linea.size() + treno.size()) / 16);
+    Registro registro;  // the reading reserves it from the texts' size
     c.esito = compila(c.scenario, scrivi_linea, Descrizioni{linea, treno}, controlli ? &registro : nullptr);
 
     std::vector<Diagnostica> prima = std::move(r.diagnostiche);
