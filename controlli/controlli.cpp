@@ -48,7 +48,7 @@ bool generale_treno(Genere g) {
 }
 
 std::string_view parola(Genere g) {
-    static constexpr std::array<std::string_view, 24> nomi{
+    static constexpr std::array<std::string_view, numero_generi> nomi{
         "",         "lunghezza percorso", "progressiva uno", "progressiva due", "progressiva tre", "sfondo uno",
         "sfondo due", "sfondo tre", "ripetizione segnali", "pendenza", "curva", "montagna", "indicatori_vmax",
         "cartello_indicatore", "massa frenata", "vetture", "velocita", "aderenza", "orologio", "sabbia",
@@ -72,8 +72,7 @@ public:
     Controllo(const Registro& r, const Scenario& s) : r_(r), s_(s) {}
 
     std::vector<Diagnostica> esegui() {
-        raccogli();
-        campi_chiave();
+        campi();
         for (const Voce_& v : voci_) voce(v);
         sequenze();
         std::stable_sort(fuori_.begin(), fuori_.end(), [](const Diagnostica& a, const Diagnostica& b) {
@@ -90,25 +89,24 @@ private:
         d.sorgente = c.sorgente;
         d.riga = c.riga;
         d.colonna = c.colonna;
-        d.colonna_fine = c.colonna_fine;
+        d.colonna_fine = c.colonna_fine();
         d.messaggio = std::move(messaggio);
         fuori_.push_back(std::move(d));
         return fuori_.back();
     }
 
-    void raccogli() {
-        const std::vector<CampoLetto>& c = r_.campi;
-        voci_.reserve(c.size() / 4);
-        for (std::size_t i = 0; i < c.size(); ++i) {
-            if (c[i].ruolo != Ruolo::chiave || c[i].genere == Genere::nessuno) continue;
-            std::size_t n = 0;
-            while (i + 1 + n < c.size() && c[i + 1 + n].ruolo == Ruolo::valore) ++n;
-            voci_.push_back({&c[i], std::span<const CampoLetto>(c).subspan(i + 1, n)});
-        }
-    }
-
-    // The keyword-position fields that no kind took, and the comments.
-    void campi_chiave() {
+    // One pass over the record: the entries (a taken keyword field and the
+    // value fields right after it), the keyword-position fields that no
+    // kind took, and the comments.
+    void campi() {
+        const std::vector<CampoLetto>& tutti = r_.campi;
+        voci_.reserve(tutti.size() / 4);
+        std::size_t inizio = 0, n = 0;
+        bool aperta = false;  // a taken keyword field, and only values since
+        const auto chiudi = [&] {
+            if (aperta) voci_.push_back({&tutti[inizio], std::span<const CampoLetto>(tutti).subspan(inizio + 1, n)});
+            aperta = false;
+        };
         std::int32_t riga_voce = 0;  // the line of the entry the last values belong to
         Sorgente sorgente_voce = Sorgente::linea;
         bool curva_senza_valori = false;
@@ -116,20 +114,30 @@ private:
         // values, read as keyword fields: the first one speaks for them.
         std::int32_t riga_ignorata = 0;
         Sorgente sorgente_ignorata = Sorgente::linea;
-        for (const CampoLetto& c : r_.campi) {
-            if (c.ruolo == Ruolo::chiave && ha(c.testo, "-")) {
+        for (std::size_t i = 0; i < tutti.size(); ++i) {
+            const CampoLetto& c = tutti[i];
+            if (c.ruolo == Ruolo::valore) {
+                n += aperta ? 1 : 0;
+                continue;
+            }
+            chiudi();
+            const bool trattino = c.ruolo == Ruolo::chiave && ha(r_.testo(c), "-");
+            if (trattino) {
                 avvisa(Stato::avviso_commento, c,
                        Messaggio(messaggi::controllo_limite_commenti,
                                  Messaggio(c.parte == Parte::generale && c.sorgente == Sorgente::linea ? messaggi::controllo_dieci
                                                                                                       : messaggi::controllo_due)));
             }
             if (c.ruolo == Ruolo::chiave && c.genere != Genere::nessuno) {
+                inizio = i;
+                n = 0;
+                aperta = true;
                 riga_voce = c.riga;
                 sorgente_voce = c.sorgente;
                 curva_senza_valori = c.genere == Genere::curva && s_.scrivi_linea == 0;
                 continue;
             }
-            if (c.ruolo == Ruolo::chiave && ha(c.testo, "-")) continue;
+            if (trattino) continue;
             if (c.ruolo == Ruolo::commento) {
                 // A comment in front of an entry's values comments the entry out.
                 riga_ignorata = c.riga;
@@ -137,8 +145,7 @@ private:
                 commento(c);
                 continue;
             }
-            if (c.ruolo == Ruolo::valore) continue;
-            const std::string_view t = senza_blanchi(c.testo);
+            const std::string_view t = senza_blanchi(r_.testo(c));
             if (t.empty()) continue;
             if (c.ruolo == Ruolo::intestazione) {
                 intestazione(c, t);
@@ -162,6 +169,7 @@ private:
             }
             ignorato(c, t);
         }
+        chiudi();
     }
 
     void intestazione(const CampoLetto& c, std::string_view t) {
@@ -173,13 +181,13 @@ private:
     }
 
     void commento(const CampoLetto& c) {
-        const std::string m = minuscole(c.testo);
+        const std::string m = minuscole(r_.testo(c));
         const auto& radici = c.sorgente == Sorgente::linea ? std::span<const std::string_view>(radici_linea)
                                                            : std::span<const std::string_view>(radici_treno);
         for (const std::string_view r : radici) {
             if (ha(m, r)) {
                 avvisa(Stato::avviso_commento, c,
-                       Messaggio(messaggi::controllo_commento_con_parola, Messaggio::citato(senza_blanchi(c.testo)), r));
+                       Messaggio(messaggi::controllo_commento_con_parola, Messaggio::citato(senza_blanchi(r_.testo(c))), r));
                 return;
             }
         }
@@ -220,13 +228,16 @@ private:
     // A keyword the reader took by its root, but spelt a small edit away
     // from its own: "indicatori_vmx" is a speed board all the same.
     void quasi(const CampoLetto& k) {
-        const std::string_view t = senza_blanchi(k.testo);
+        const std::string_view t = senza_blanchi(r_.testo(k));
         // A keyword spelt right, the usual case, is its own nearest; a
-        // long line spells one kind the same way entry after entry.
-        if (t == giusta_ && k.sorgente == sorgente_giusta_) return;
+        // long line spells each kind in one or two ways ("curvas", "curvad")
+        // entry after entry, but for a number at its end ("curvas12").
+        Grafie& giuste = giuste_[static_cast<std::size_t>(k.genere)];
+        const Grafia g{senza_numero(t), k.sorgente};
+        if (g == giuste[0] || g == giuste[1]) return;
         if (parola_esatta(t, k.sorgente)) {
-            giusta_ = t;
-            sorgente_giusta_ = k.sorgente;
+            giuste[1] = giuste[0];
+            giuste[0] = g;
             return;
         }
         // The same spelling is looked at once: a long line repeats a few.
@@ -249,12 +260,15 @@ private:
         if (k.secondo != Genere::nessuno) {
             avvisa(Stato::avviso_campi, k, Messaggio(messaggi::controllo_due_parole, parola(k.genere), parola(k.secondo)));
         }
-        for (const CampoLetto& x : v.valori) {
-            // A text value from the next line is reported by the reader itself, at the keyword.
+        // The values' lines only grow: when the last is on the keyword's
+        // line, they all are. A text value from the next line is reported
+        // by the reader itself, at the keyword.
+        const bool a_capo = !v.valori.empty() && v.valori.back().riga != k.riga;
+        for (const CampoLetto& x : a_capo ? v.valori : std::span<const CampoLetto>{}) {
             if (x.riga != k.riga && x.numero) {
                 avvisa(Stato::avviso_campi, x,
                        Messaggio(messaggi::controllo_campi_mancanti, parola(k.genere), k.riga,
-                                 Messaggio::citato(senza_blanchi(x.testo)), x.riga));
+                                 Messaggio::citato(senza_blanchi(r_.testo(x))), x.riga));
                 break;
             }
         }
@@ -283,12 +297,20 @@ private:
         if (!v.ha(0) || !s_.percorso_dimensionato()) return;
         const CampoLetto& p = v.valori[0];
         const std::int64_t m = p.valore;
-        if (m > lunghezza() && m <= s_.lunghezza_estesa) {
-            avvisa(Stato::avviso_oltre_linea, p, Messaggio(messaggi::controllo_oltre_linea, parola(g), metri(m), metri(lunghezza())));
-        }
+        if (m > lunghezza() && m <= s_.lunghezza_estesa) oltre_linea(p, g, m);
         if (punto == 3 || m % 50 == 0 || m < 0) return;
-        const std::int64_t cella = punto == 1 ? arrotonda(m + 50, 50) : arrotonda(m, 50);
-        const std::int64_t arrivo = punto == 1 ? (cella - 1) * 50 : cella * 50;
+        griglia(p, g, punto == 1, m);
+    }
+
+    // The warnings of the checks run on every entry are built out of line,
+    // so that the checks themselves stay small.
+    [[gnu::cold, gnu::noinline]] void oltre_linea(const CampoLetto& p, Genere g, std::int64_t m) {
+        avvisa(Stato::avviso_oltre_linea, p, Messaggio(messaggi::controllo_oltre_linea, parola(g), metri(m), metri(lunghezza())));
+    }
+
+    [[gnu::cold, gnu::noinline]] void griglia(const CampoLetto& p, Genere g, bool puntuale, std::int64_t m) {
+        const std::int64_t cella = puntuale ? arrotonda(m + 50, 50) : arrotonda(m, 50);
+        const std::int64_t arrivo = puntuale ? (cella - 1) * 50 : cella * 50;
         avvisa(Stato::avviso_griglia, p, Messaggio(messaggi::controllo_griglia, parola(g), metri(m), metri(arrivo), cella));
     }
 
@@ -304,7 +326,12 @@ private:
         if (!v.ha(i)) return;
         const std::int32_t x = v.v(i);
         if (x >= minimo && x <= massimo) return;
-        avvisa(Stato::avviso_valori, v.valori[i], Messaggio(messaggi::controllo_valore_fuori, Messaggio(cosa), x, unita, minimo, massimo));
+        valore_fuori(v.valori[i], x, minimo, massimo, cosa, unita);
+    }
+
+    [[gnu::cold, gnu::noinline]] void valore_fuori(const CampoLetto& c, std::int32_t x, std::int32_t minimo, std::int32_t massimo,
+                                                   const Modello& cosa, const char* unita) {
+        avvisa(Stato::avviso_valori, c, Messaggio(messaggi::controllo_valore_fuori, Messaggio(cosa), x, unita, minimo, massimo));
     }
 
     void valori(const Voce_& v) {
@@ -327,7 +354,7 @@ private:
 
     // The checks across entries: order and overlap.
     void sequenze() {
-        const Voce_* prec_profilo[3] = {nullptr, nullptr, nullptr};
+        Profilo prec_profilo[3];
         const Voce_* prec_curva = nullptr;
         std::int64_t raggiunto = 0;
         const Voce_* prec_stazione = nullptr;
@@ -337,7 +364,6 @@ private:
             if (g == Genere::pendenza || g == Genere::velocita || g == Genere::aderenza) {
                 const int i = g == Genere::pendenza ? 0 : g == Genere::velocita ? 1 : 2;
                 profilo(v, prec_profilo[i]);
-                prec_profilo[i] = &v;
             } else if (g == Genere::curva && s_.scrivi_linea != 0 && v.ha(1)) {
                 curva(v, prec_curva, raggiunto);
                 prec_curva = &v;
@@ -355,9 +381,18 @@ private:
         rallentamenti_in_stazione(rallentamenti, stazioni.size());
     }
 
-    void profilo(const Voce_& v, const Voce_* prec) {
+    // A profile's entry before, with the cell it begins at.
+    struct Profilo {
+        const Voce_* voce = nullptr;
+        std::int64_t cella = 0;
+    };
+
+    void profilo(const Voce_& v, Profilo& prima) {
+        const Voce_* prec = prima.voce;
+        const std::int64_t cp = prima.cella;
+        const std::int64_t c = v.ha(0) ? arrotonda(v.v(0), 50) : 0;
+        prima = {&v, c};
         if (prec == nullptr || !v.ha(0) || !prec->ha(0)) return;
-        const std::int64_t c = arrotonda(v.v(0), 50), cp = arrotonda(prec->v(0), 50);
         const std::string_view nome = parola(v.chiave->genere);
         if (c < cp) {
             avvisa(Stato::avviso_ordine, v.valori[0],
@@ -426,8 +461,14 @@ private:
     std::vector<Voce_> voci_;
     std::map<Genere, const CampoLetto*> visti_;
     std::set<std::string_view> grafie_;
-    std::string_view giusta_;  // the last keyword field found spelt right
-    Sorgente sorgente_giusta_ = Sorgente::linea;
+    struct Grafia {
+        std::string_view testo;
+        Sorgente sorgente = Sorgente::linea;
+        bool operator==(const Grafia&) const = default;
+    };
+    using Grafie = std::array<Grafia, 2>;
+    // Per kind, the last two keyword spellings found right (without their number).
+    std::array<Grafie, numero_generi> giuste_{};
     std::vector<Diagnostica> fuori_;
 };
 
@@ -437,10 +478,17 @@ std::vector<Diagnostica> controlla(const Registro& r, const Scenario& s) { retur
 
 namespace {
 
-// The first byte at or after i that is not ASCII (t.size() when none), eight
-// bytes at a time.
+// The first byte at or after i that is not ASCII (t.size() when none),
+// sixteen bytes at a time.
 std::size_t fine_ascii(std::string_view t, std::size_t i) {
     constexpr std::uint64_t alti = 0x8080808080808080ULL;
+    while (t.size() - i >= 16) {
+        std::uint64_t a, b;
+        std::memcpy(&a, t.data() + i, 8);
+        std::memcpy(&b, t.data() + i + 8, 8);
+        if (((a | b) & alti) != 0) break;
+        i += 16;
+    }
     while (t.size() - i >= 8) {
         std::uint64_t otto;
         std::memcpy(&otto, t.data() + i, 8);

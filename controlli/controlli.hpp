@@ -48,5 +48,8 @@ std::optional<std::string_view> parola_vicina(std::string_view campo, Sorgente s
 // Whether campo is a keyword of its description exactly as listed there (lower
 // case), with any number after it: then parola_vicina gives that keyword.
 bool parola_esatta(std::string_view campo, Sorgente sorgente);
+// The field without the blanks and digits at its end: what parola_esatta
+// compares, so that its answer for one is its answer for the other.
+std::string_view senza_numero(std::string_view campo);
 
 }  // namespace compattatore

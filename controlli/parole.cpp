@@ -47,10 +47,15 @@ std::size_t distanza(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-bool parola_esatta(std::string_view campo, Sorgente sorgente) {
+std::string_view senza_numero(std::string_view campo) {
     while (!campo.empty() && (campo.back() == ' ' || campo.back() == '\t' || (campo.back() >= '0' && campo.back() <= '9'))) {
         campo.remove_suffix(1);
     }
+    return campo;
+}
+
+bool parola_esatta(std::string_view campo, Sorgente sorgente) {
+    campo = senza_numero(campo);
     const auto& parole = sorgente == Sorgente::treno ? std::span<const std::string_view>(parole_treno)
                                                      : std::span<const std::string_view>(parole_linea);
     return std::find(parole.begin(), parole.end(), campo) != parole.end();

@@ -18,7 +18,7 @@
 
 namespace compattatore {
 
-enum class Sorgente {
+enum class Sorgente : std::uint8_t {
     linea,       // the line description text
     treno,       // the train description text
     rifinitura,  // the track finishing rules

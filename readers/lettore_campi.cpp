@@ -126,20 +126,6 @@ std::int32_t LettoreCampi::campo_numero_tra(std::int32_t minimo, std::int32_t ma
     return v;
 }
 
-// Called for every field of a checked reading: built in place, with the
-// bounds the callers hold (inizio <= fine <= the text's size).
-void LettoreCampi::registra(std::size_t inizio, std::size_t fine, bool numero, std::int32_t valore) {
-    Registro& r = *registro_;
-    r.campi.push_back(CampoLetto{.sorgente = r.sorgente,
-                                 .parte = r.parte,
-                                 .numero = numero,
-                                 .riga = ultimo_.riga,
-                                 .colonna = ultimo_.colonna,
-                                 .colonna_fine = ultimo_.colonna + static_cast<std::int32_t>(fine - inizio),
-                                 .valore = valore,
-                                 .testo = std::string_view(testo_.data() + inizio, fine - inizio)});
-}
-
 void LettoreCampi::segna_ruolo(Ruolo r) {
     if (registro_->campi.empty()) return;
     if (r == Ruolo::intestazione) {

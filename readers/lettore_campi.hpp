@@ -90,7 +90,13 @@ public:
     // section header: of the keyword field read last), a kind of the keyword
     // field read last, the part of the text the next fields lie in. Each is
     // a no-op when no record listens.
-    void ascolta(Registro* r) { registro_ = r; }
+    // A text too long for the record's 32-bit offsets (4 GiB) is not recorded.
+    void ascolta(Registro* r) {
+        const auto i = r ? static_cast<std::size_t>(r->sorgente) : 0;
+        if (r && (i >= r->testi.size() || testo_.size() > UINT32_MAX)) r = nullptr;
+        if (r) r->testi[i] = testo_;
+        registro_ = r;
+    }
     void segna_parte(Parte p) {
         if (registro_) registro_->parte = p;
     }
@@ -102,7 +108,19 @@ public:
     }
 
 private:
-    void registra(std::size_t inizio, std::size_t fine, bool numero, std::int32_t valore);
+    // Called for every field of a checked reading, so inline: built in
+    // place, with the bounds the callers hold (inizio <= fine <= the text's size).
+    void registra(std::size_t inizio, std::size_t fine, bool numero, std::int32_t valore) {
+        Registro& r = *registro_;
+        r.campi.push_back(CampoLetto{.inizio = static_cast<std::uint32_t>(inizio),
+                                     .lunghezza = static_cast<std::uint32_t>(fine - inizio),
+                                     .riga = ultimo_.riga,
+                                     .colonna = ultimo_.colonna,
+                                     .valore = valore,
+                                     .sorgente = r.sorgente,
+                                     .parte = r.parte,
+                                     .numero = numero});
+    }
     void segna_ruolo(Ruolo r);
     void segna_genere(Genere g);
 

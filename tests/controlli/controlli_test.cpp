@@ -125,6 +125,40 @@ TEST(Avvisi, TheRecordChangesNothing) {
     EXPECT_EQ(a.diagnostiche, b.diagnostiche);
 }
 
+// Each recorded field's bytes, read back through their offset, stand at its
+// line and column in its own text.
+TEST(Avvisi, TheRecordPointsEachFieldAtItsBytes) {
+    const std::string linea = testo_linea(), treno = testo_treno();
+    Scenario s;
+    Registro r;
+    compila(s, 1, Descrizioni{linea, treno}, &r);
+    const auto inizi_righe = [](std::string_view t) {
+        std::vector<std::size_t> inizi{0};
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            if (t[i] == '\n' || (t[i] == '\r' && (i + 1 >= t.size() || t[i + 1] != '\n'))) inizi.push_back(i + 1);
+        }
+        return inizi;
+    };
+    const std::vector<std::size_t> righe[2] = {inizi_righe(linea), inizi_righe(treno)};
+    const std::string_view testi[2] = {linea, treno};
+    std::size_t visti[2] = {0, 0};
+    for (const CampoLetto& c : r.campi) {
+        const auto t = static_cast<std::size_t>(c.sorgente);
+        ASSERT_LT(t, 2u);
+        ASSERT_GE(c.riga, 1);
+        ASSERT_LE(static_cast<std::size_t>(c.riga), righe[t].size());
+        const std::size_t da = righe[t][static_cast<std::size_t>(c.riga - 1)] + static_cast<std::size_t>(c.colonna - 1);
+        EXPECT_EQ(testi[t].substr(da, c.lunghezza), r.testo(c)) << "line " << c.riga << " column " << c.colonna;
+        EXPECT_EQ(c.colonna_fine() - c.colonna, static_cast<std::int32_t>(r.testo(c).size()));
+        ++visti[t];
+    }
+    EXPECT_GT(visti[0], 100u);  // both texts recorded
+    EXPECT_GT(visti[1], 50u);
+    CampoLetto fuori;
+    fuori.inizio = static_cast<std::uint32_t>(linea.size() + 1);
+    EXPECT_EQ(r.testo(fuori), "");  // an offset past its text gives no bytes
+}
+
 TEST(Avvisi, NoFalseAlarmOnTheEmbeddedAndGeneratedScenarios) {
     for (const int piano : {1, 0}) {
         for (const Diagnostica& d : controlla_testi(testo_linea(), testo_treno(), piano).avvisi) {
