@@ -1,7 +1,9 @@
-// inspect on the files of the longest line (1,000,000 m) against compile of
-// the same line: both through the tool's front end, as a user runs them,
-// with their reports thrown away. The peak memory of the two is measured on
-// the programs themselves: /usr/bin/time -v compattatore-cli inspect ...
+// The tool's commands on the longest line (1,000,000 m), through its front
+// end as a user runs them, with their reports thrown away: inspect of the
+// three files against compile of the line, and check with its checks on
+// meaning against check -w, which records and checks nothing. The peak
+// memory is measured on the programs themselves:
+// /usr/bin/time -v compattatore-cli inspect ...
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -87,7 +89,16 @@ void InspectLineaMassima(benchmark::State& stato) {
 }
 BENCHMARK(InspectLineaMassima)->Unit(benchmark::kMillisecond);
 
+// Argument 0: check -w; 1: check as it is run, every warning on.
+void CheckLineaMassima(benchmark::State& stato) {
+    Cartella& c = cartella();
+    std::vector<std::string> a{"check", c.linea, c.treno};
+    if (stato.range(0) == 0) a.emplace_back("-w");
+    for (auto _ : stato) {
+        if (esegui(a) != 0) stato.SkipWithError("check failed");
+    }
+}
+BENCHMARK(CheckLineaMassima)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
 }  // namespace
 }  // namespace compattatore::banco
-
-BENCHMARK_MAIN();

@@ -3,10 +3,6 @@
 // generated lines up to the 1,000,000 m limit.
 #include <benchmark/benchmark.h>
 
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
-
 #include <array>
 #include <map>
 #include <string>
@@ -208,21 +204,3 @@ BENCHMARK(Verifica)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(
 
 }  // namespace
 }  // namespace compattatore::banco
-
-// Every iteration runs on memory the allocator kept from the one before.
-// Left to itself, glibc gives a large freed block back to the system, and
-// the next iteration faults its pages in again: on this kind of virtual
-// machine a page can cost microseconds, more than the work measured, and it
-// falls on whichever benchmark frees last. What a fresh process pays to touch
-// its memory is measured on the command itself, with its page faults.
-int main(int argc, char** argv) {
-#if defined(__GLIBC__)
-    mallopt(M_MMAP_THRESHOLD, 32 << 20);  // the largest glibc takes
-    mallopt(M_TRIM_THRESHOLD, 256 << 20);
-#endif
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
