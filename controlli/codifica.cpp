@@ -1,27 +1,11 @@
 #include "controlli/codifica.hpp"
 
-#include <array>
-#include <optional>
-
 #include "controlli/messaggi.hpp"
+#include "model/windows_1252.hpp"
 
 namespace compattatore {
 
 namespace {
-
-// The code points of the bytes 0x80 to 0x9F; 0 where the byte has none.
-constexpr std::array<char32_t, 32> alti{
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-std::optional<char> byte_1252(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
-    for (std::size_t i = 0; i < alti.size(); ++i) {
-        if (alti[i] != 0 && alti[i] == c) return static_cast<char>(0x80 + i);
-    }
-    return std::nullopt;
-}
 
 bool seguito(unsigned char c) { return (c & 0xC0) == 0x80; }
 
@@ -74,9 +58,9 @@ Conversione da_utf8_a_1252(std::string_view t, Sorgente sorgente) {
         }
         char32_t punto = 0;
         const std::size_t n = sequenza_utf8(t, i, &punto);
-        const std::optional<char> b = n ? byte_1252(punto) : std::nullopt;
-        if (b) {
-            r.testo += *b;
+        const int b = n ? byte_1252(punto) : -1;
+        if (b >= 0) {
+            r.testo += static_cast<char>(b);
             i += n;
             continue;
         }
