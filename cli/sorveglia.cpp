@@ -60,10 +60,15 @@ int sorveglia(const Comando& c, const Argomenti& a, std::ostream& out, std::ostr
     un_giro(c, a, out, err, giro);
     Sorveglianza s(file);
     // A save between the first run and the start of the watch is not lost.
+    // The run it gets reads it: the events the watch may have seen of it are
+    // dropped first, so that they do not wake a second run for it.
     std::vector<FirmaFile> dopo;
     dopo.reserve(file.size());
     for (const fs::path& f : file) dopo.push_back(firma_di(f));
-    if (dopo != prima) un_giro(c, a, out, err, ++giro);
+    if (dopo != prima) {
+        s.scarta();
+        un_giro(c, a, out, err, ++giro);
+    }
     for (;;) {
         s.attendi();
         un_giro(c, a, out, err, ++giro);

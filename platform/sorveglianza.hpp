@@ -44,6 +44,10 @@ public:
     // The same, for at most `massimo`; false when nothing changed in time.
     bool attendi_per(std::chrono::milliseconds massimo);
 
+    // Forgets the changes made so far, for a caller about to read the files
+    // itself: a later wait ends only for a change made after this call.
+    void scarta();
+
     struct Stato;
 
 private:

@@ -100,6 +100,8 @@ bool Sorveglianza::attendi_per(std::chrono::milliseconds massimo) {
     return true;
 }
 
+void Sorveglianza::scarta() { s_->leggi(); }
+
 #else
 
 // No notifications here: the files' signatures are polled.
@@ -124,6 +126,10 @@ void Sorveglianza::attendi() {
 
 bool Sorveglianza::attendi_per(std::chrono::milliseconds massimo) {
     return attendi_interrogando(s_->file, s_->firme, std::chrono::milliseconds(200), massimo);
+}
+
+void Sorveglianza::scarta() {
+    for (std::size_t i = 0; i < s_->file.size(); ++i) s_->firme[i] = firma_di(s_->file[i]);
 }
 
 #endif

@@ -86,4 +86,7 @@ bool Sorveglianza::attendi_per(std::chrono::milliseconds massimo) {
     }
 }
 
+// A notification already pending then finds the files as they were here.
+void Sorveglianza::scarta() { s_->cambiate(); }
+
 }  // namespace compattatore
